@@ -1,0 +1,24 @@
+// The command flow both programs share, from the command tail to the point
+// where a program's own steps take over. Each program describes itself with a
+// ProgramTexts; nothing here keeps state between calls.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct ProgramTexts {
+    std::string name;                         // fixed, whatever the file is called; the message box title
+    std::vector<std::string> usageLines;      // the console answer to "/?"
+    std::vector<std::string> messageBoxLines; // shown when started without arguments
+};
+
+// The message box lines joined by a lone CR, with nothing after the last.
+std::string MessageBoxText(const std::vector<std::string>& lines);
+
+// Answers the two calls that ask for no work: an empty tail gives up the
+// console and shows the message box, a tail of exactly "/?" prints the usage
+// lines. True when it answered them and the run is over.
+bool AnswerWithoutWork(const std::string& tail, const ProgramTexts& program);
+
+// Writes the first count lines (all when count is -1), one WriteConsoleLine each.
+void WriteLines(const std::vector<std::string>& lines, int count = -1);

@@ -1,0 +1,12 @@
+// The one way both programs print: a line of text to standard output.
+// Owns the cached standard output handle, fetched on first use and never
+// closed; it lives as long as the process.
+#pragma once
+
+#include <string>
+
+// Writes text and CR LF to standard output. A console gets WriteConsoleA; a
+// file, pipe or NUL device gets the same bytes through WriteFile. With no
+// standard output at all (INVALID_HANDLE_VALUE) the process takes a new
+// console first. Failures are silent: a line that cannot be written is lost.
+void WriteConsoleLine(std::string text);
