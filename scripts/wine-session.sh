@@ -36,7 +36,7 @@ wine_session_start() {
     # (services, explorer, ...) are started here with no pipes attached: one
     # started by a test would hold that test's output pipe open to the end.
     /usr/lib/wine/wineserver -p
-    timeout 120 "$WINE64" cmd.exe /c exit </dev/null >/dev/null 2>&1
+    timeout 120 "$WINE64" cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
 }
 
 wine_session_stop() {

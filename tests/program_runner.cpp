@@ -1,0 +1,165 @@
+#include "tests/program_runner.h"
+
+#include <thread>
+
+namespace {
+
+HANDLE OpenNul() {
+    SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
+    return CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable,
+                       OPEN_EXISTING, 0, nullptr);
+}
+
+// Starts the program with the given standard output; stdin and stderr get NUL.
+PROCESS_INFORMATION StartWithOutput(const std::string& name, const std::string& commandLine, HANDLE output) {
+    HANDLE nul = OpenNul();
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = nul;
+    startup.hStdOutput = output;
+    startup.hStdError = nul;
+    std::string line = commandLine; // CreateProcessA may write into it
+    PROCESS_INFORMATION process = {};
+    const std::string path = ProgramPath(name);
+    if (!CreateProcessA(path.c_str(), line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                        &process))
+        process = {};
+    CloseHandle(nul);
+    return process;
+}
+
+HANDLE OwnConsoleOutput() {
+    static HANDLE output = [] {
+        FreeConsole();
+        AllocConsole();
+        SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
+        return CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                           &inheritable, OPEN_EXISTING, 0, nullptr);
+    }();
+    return output;
+}
+
+void ClearConsole(HANDLE console) {
+    CONSOLE_SCREEN_BUFFER_INFO info = {};
+    GetConsoleScreenBufferInfo(console, &info);
+    const DWORD cells = static_cast<DWORD>(info.dwSize.X) * static_cast<DWORD>(info.dwSize.Y);
+    DWORD written = 0;
+    FillConsoleOutputCharacterA(console, ' ', cells, {0, 0}, &written);
+    SetConsoleCursorPosition(console, {0, 0});
+}
+
+std::string ReadConsoleLines(HANDLE console) {
+    CONSOLE_SCREEN_BUFFER_INFO info = {};
+    GetConsoleScreenBufferInfo(console, &info);
+    // Rows above the cursor hold whole lines; the cursor's row only a partial one.
+    const SHORT rows = static_cast<SHORT>(info.dwCursorPosition.Y + (info.dwCursorPosition.X > 0 ? 1 : 0));
+    std::string text;
+    for (SHORT row = 0; row < rows; ++row) {
+        std::string line(static_cast<std::size_t>(info.dwSize.X), ' ');
+        DWORD read = 0;
+        ReadConsoleOutputCharacterA(console, line.data(), static_cast<DWORD>(line.size()), {0, row}, &read);
+        line.resize(read);
+        line.erase(line.find_last_not_of(' ') + 1);
+        text += row < info.dwCursorPosition.Y ? line + "\r\n" : line;
+    }
+    return text;
+}
+
+} // namespace
+
+std::string ProgramPath(const std::string& name) {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder = path;
+    folder.erase(folder.rfind('\\') + 1);
+    return folder + name + ".exe";
+}
+
+PROCESS_INFORMATION StartProgram(const std::string& name, const std::string& commandLine) {
+    return StartWithOutput(name, commandLine, nullptr);
+}
+
+ProgramRun FinishProgram(const PROCESS_INFORMATION& process, DWORD timeoutMs) {
+    ProgramRun run;
+    if (!process.hProcess) {
+        run.exitCode = 0xFFFFFFFF;
+        return run;
+    }
+    if (WaitForSingleObject(process.hProcess, timeoutMs) != WAIT_OBJECT_0) {
+        TerminateProcess(process.hProcess, 0xDEAD);
+        WaitForSingleObject(process.hProcess, 5000);
+        run.timedOut = true;
+    }
+    GetExitCodeProcess(process.hProcess, &run.exitCode);
+    return run;
+}
+
+ProgramRun RunWithPipe(const std::string& name, const std::string& commandLine, DWORD timeoutMs) {
+    SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
+    HANDLE readEnd = nullptr;
+    HANDLE writeEnd = nullptr;
+    CreatePipe(&readEnd, &writeEnd, &inheritable, 0);
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+
+    const PROCESS_INFORMATION process = StartWithOutput(name, commandLine, writeEnd);
+    CloseHandle(writeEnd); // the reader sees the end once the program's copy closes
+    std::string output;
+    std::thread reader([&] {
+        char chunk[4096];
+        DWORD read = 0;
+        while (ReadFile(readEnd, chunk, sizeof chunk, &read, nullptr) && read > 0)
+            output.append(chunk, read);
+    });
+    ProgramRun run = FinishProgram(process, timeoutMs);
+    reader.join();
+    CloseHandle(readEnd);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    run.output = output;
+    return run;
+}
+
+ProgramRun RunInConsole(const std::string& name, const std::string& commandLine, DWORD timeoutMs) {
+    HANDLE console = OwnConsoleOutput();
+    ClearConsole(console);
+    const PROCESS_INFORMATION process = StartWithOutput(name, commandLine, console);
+    ProgramRun run = FinishProgram(process, timeoutMs);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    run.output = ReadConsoleLines(console);
+    return run;
+}
+
+std::vector<HWND> WaitForWindows(DWORD processId, const std::string& className, DWORD timeoutMs) {
+    struct Search {
+        DWORD processId;
+        std::string className;
+        std::vector<HWND> found;
+    } search = {processId, className, {}};
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    while (search.found.empty() && GetTickCount64() < deadline) {
+        EnumWindows(
+            [](HWND window, LPARAM data) -> BOOL {
+                auto* wanted = reinterpret_cast<Search*>(data);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(window, &owner);
+                char name[260] = {};
+                GetClassNameA(window, name, sizeof name);
+                if (owner == wanted->processId && wanted->className == name && IsWindowVisible(window))
+                    wanted->found.push_back(window);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        if (search.found.empty())
+            Sleep(50);
+    }
+    return search.found;
+}
+
+std::string Lines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}

@@ -1,0 +1,40 @@
+// Runs the real programs from a test: exact command lines, standard output
+// through a pipe or a real console, and a time limit on every process.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+struct ProgramRun {
+    std::string output; // every byte the program wrote
+    DWORD exitCode = 0;
+    bool timedOut = false; // the process was killed at the time limit
+};
+
+// Full path of a program that sits beside this test executable ("panefit").
+std::string ProgramPath(const std::string& name);
+
+// Starts the program with exactly commandLine (the program-name part
+// included), standard output to a pipe, and collects what it writes.
+ProgramRun RunWithPipe(const std::string& name, const std::string& commandLine, DWORD timeoutMs = 20000);
+
+// The same with standard output on a real console that this test process
+// owns; the output is read back from the console's screen buffer, one line a
+// row with the blanks that fill the row removed, each line ending in CR LF.
+ProgramRun RunInConsole(const std::string& name, const std::string& commandLine, DWORD timeoutMs = 20000);
+
+// Starts the program with no standard handles of ours and returns its process
+// (the caller closes it); the process runs on.
+PROCESS_INFORMATION StartProgram(const std::string& name, const std::string& commandLine);
+
+// Waits for the process to end; kills it at the time limit.
+ProgramRun FinishProgram(const PROCESS_INFORMATION& process, DWORD timeoutMs = 20000);
+
+// Visible top-level windows of the given process and class, waiting up to
+// timeoutMs for the first one to be shown (a dialog is shown once it is set up).
+std::vector<HWND> WaitForWindows(DWORD processId, const std::string& className, DWORD timeoutMs = 20000);
+
+// The lines joined, each followed by CR LF: what the programs write.
+std::string Lines(const std::vector<std::string>& lines);

@@ -1,0 +1,108 @@
+#include "tests/program_runner.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::vector<std::string> panefitUsage = {
+    "Usage: panefit WxH \"dialog caption, all or part\"",
+    "    or panefit WxH #12345 (hash followed by dialog handle)",
+    "Use W or H = -1 to keep current dialog width or height",
+    "Use W or H = -2 to give dialog full desktop width or height",
+};
+const std::vector<std::string> paneprobeUsage = {
+    "Usage: paneprobe \"dialog caption, all or part\"",
+    "    or paneprobe #12345 (hash followed by dialog handle)",
+};
+const std::string syntaxError = Lines({"Syntax Error.", panefitUsage[0], panefitUsage[1]});
+
+struct OutputRow {
+    std::string program, commandLine, output;
+};
+
+const OutputRow usageRows[] = {
+    {"panefit", "panefit /?", Lines(panefitUsage)},
+    {"paneprobe", "paneprobe /?", Lines(paneprobeUsage)},
+    {"panefit", "\"C:\\Program Files\\panefit.exe\" /?", Lines(panefitUsage)},
+    {"paneprobe", "\"paneprobe\"/?", Lines(paneprobeUsage)}, // the tail starts right after the quote
+    {"panefit", "renamed.exe    /?", Lines(panefitUsage)},   // the texts keep the program's own name
+    {"panefit", "panefit /? ", syntaxError},                 // "/?" must be the whole tail
+    {"panefit", "panefit /? 640x480", syntaxError},
+    {"panefit", "panefit\t/?", syntaxError}, // a TAB belongs to the tail
+    {"panefit", "panefit 640", syntaxError},
+    {"panefit", "panefit 640 x 480 Save", syntaxError}, // unquoted, argument 1 is 640
+    {"panefit", "panefit \"\" 640x480", ""},            // "" is no argument: the size is 640x480
+};
+
+TEST(Startup, UsageAndSyntaxErrorThroughAPipe) {
+    for (const OutputRow& row : usageRows) {
+        const ProgramRun run = RunWithPipe(row.program, row.commandLine);
+        EXPECT_FALSE(run.timedOut) << row.commandLine;
+        EXPECT_EQ(run.exitCode, 0u) << row.commandLine;
+        EXPECT_EQ(run.output, row.output) << row.commandLine;
+    }
+}
+
+TEST(Startup, UsageAndSyntaxErrorInARealConsole) {
+    for (const OutputRow& row : usageRows) {
+        const ProgramRun run = RunInConsole(row.program, row.commandLine);
+        EXPECT_FALSE(run.timedOut) << row.commandLine;
+        EXPECT_EQ(run.exitCode, 0u) << row.commandLine;
+        EXPECT_EQ(run.output, row.output) << row.commandLine;
+    }
+}
+
+std::string MessageBoxTextOf(HWND box) {
+    std::string text;
+    EnumChildWindows(
+        box,
+        [](HWND child, LPARAM data) -> BOOL {
+            char className[64] = {};
+            GetClassNameA(child, className, sizeof className);
+            char caption[1024] = {};
+            GetWindowTextA(child, caption, sizeof caption);
+            if (std::string(className) == "Static" && caption[0] != 0)
+                *reinterpret_cast<std::string*>(data) = caption;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&text));
+    return text;
+}
+
+TEST(Startup, EmptyCommandLineShowsTheMessageBox) {
+    const std::string panefitBox = "This utility must be called via the command-line.\r\rUsage:\r"
+                                   "panefit WxH \"dialog caption, all or part\"\ror \r"
+                                   "panefit WxH #12345 (hash followed by dialog handle)\r\r"
+                                   "Use W or H = -1 to keep current dialog width or height\r"
+                                   "Use W or H = -2 to give dialog full desktop width or height";
+    const std::string paneprobeBox = "This utility must be called via the command-line.\r\rUsage:\r"
+                                     "paneprobe \"dialog caption, all or part\"\ror \r"
+                                     "paneprobe #12345 (hash followed by dialog handle)";
+    const struct {
+        std::string program, commandLine, title, text;
+    } rows[] = {
+        {"panefit", "panefit", "panefit", panefitBox},
+        {"paneprobe", "paneprobe", "paneprobe", paneprobeBox},
+        {"panefit", "panefit.exe    ", "panefit", panefitBox}, // blanks only count as empty
+        {"paneprobe", "\"C:\\tools\\other name.exe\"  ", "paneprobe", paneprobeBox},
+    };
+    for (const auto& row : rows) {
+        const PROCESS_INFORMATION process = StartProgram(row.program, row.commandLine);
+        const std::vector<HWND> boxes = WaitForWindows(process.dwProcessId, "#32770");
+        EXPECT_EQ(boxes.size(), 1u) << row.commandLine;
+        if (!boxes.empty()) {
+            char title[260] = {};
+            GetWindowTextA(boxes[0], title, sizeof title);
+            EXPECT_EQ(std::string(title), row.title) << row.commandLine;
+            EXPECT_EQ(MessageBoxTextOf(boxes[0]), row.text) << row.commandLine;
+            PostMessageA(boxes[0], WM_COMMAND, IDOK, 0);
+        }
+        const ProgramRun run = FinishProgram(process);
+        EXPECT_FALSE(run.timedOut) << row.commandLine;
+        EXPECT_EQ(run.exitCode, 0u) << row.commandLine;
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+}
+
+} // namespace
