@@ -28,9 +28,14 @@ wine_session_start() {
     export DISPLAY=":$(head -n 1 "$displayfile")"
     rm -f "$displayfile"
 
-    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    if [ ! -f "$WINEPREFIX/.prepared" ]; then
         echo "wine: preparing the prefix $WINEPREFIX (once)"
         timeout 600 "$WINE64" wineboot -i >/dev/null 2>&1 || true
+        # Xvfb runs no window manager: unmanaged windows spare each hide the
+        # X11 driver's two-second wait for one.
+        timeout 120 "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+        timeout 120 /usr/lib/wine/wineserver -w
+        touch "$WINEPREFIX/.prepared"
     fi
     # A persistent server keeps process starts fast. Its system processes
     # (services, explorer, ...) are started here with no pipes attached: one

@@ -1,0 +1,49 @@
+#include "search/window_inventory.h"
+
+#include "text/text.h"
+
+namespace {
+
+// Filled by CollectWindows through the two callbacks; lives until the next one.
+WindowInventory inventory;
+
+// Top-level windows of these classes are recorded but not descended into. The
+// comparison is exact, so the usual mixed-case spellings ("SysListView32") do
+// not match and such windows are descended like any other.
+const char* const NoDescentClasses[] = {
+    "COMBOBOX", "COMBOBOXEX32", "SYSIPADDRESS32", "SYSLISTVIEW32", "SYSTABCONTROL32", "SYSDATATIMEPICK32",
+};
+
+bool IsNoDescentClass(const std::string& className) {
+    for (const char* name : NoDescentClasses)
+        if (className == name)
+            return true;
+    return false;
+}
+
+BOOL CALLBACK OnChildWindow(HWND window, LPARAM) {
+    inventory.push_back(window);
+    return TRUE;
+}
+
+BOOL CALLBACK OnTopLevelWindow(HWND window, LPARAM) {
+    char className[260] = {};
+    GetClassNameA(window, className, sizeof className); // a failure leaves the name empty
+    inventory.push_back(window);
+    if (IsNoDescentClass(TextFromBuffer(className)) || !IsWindowVisible(window))
+        return TRUE;
+    EnumChildWindows(window, OnChildWindow, 0);
+    return TRUE;
+}
+
+} // namespace
+
+void CollectWindows() {
+    inventory.clear();
+    inventory.reserve(MaxWindows);
+    EnumWindows(OnTopLevelWindow, 0);
+}
+
+const WindowInventory& CollectedWindows() {
+    return inventory;
+}

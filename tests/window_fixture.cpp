@@ -1,0 +1,92 @@
+#include "tests/window_fixture.h"
+
+#include <thread>
+
+namespace {
+
+constexpr UINT RunWork = WM_APP + 1;
+
+LRESULT CALLBACK ControllerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == RunWork) {
+        (*reinterpret_cast<const std::function<void()>*>(lParam))();
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// A message-only window of the fixture thread: SendMessage to it runs work
+// there. Message-only windows are not enumerated, so it is never found.
+HWND Controller() {
+    static HWND controller = [] {
+        HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        HWND made = nullptr;
+        std::thread([&made, ready] {
+            WNDCLASSA controllerClass = {};
+            controllerClass.lpfnWndProc = ControllerProc;
+            controllerClass.hInstance = GetModuleHandleA(nullptr);
+            controllerClass.lpszClassName = "PaneFixtureController";
+            RegisterClassA(&controllerClass);
+            RegisterFixtureClass(FixtureClass);
+            made = CreateWindowA("PaneFixtureController", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+            SetEvent(ready);
+            MSG message;
+            while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+                TranslateMessage(&message);
+                DispatchMessageA(&message);
+            }
+        }).detach();
+        WaitForSingleObject(ready, INFINITE);
+        CloseHandle(ready);
+        return made;
+    }();
+    return controller;
+}
+
+} // namespace
+
+void OnFixtureThread(const std::function<void()>& work) {
+    SendMessageA(Controller(), RunWork, 0, reinterpret_cast<LPARAM>(&work));
+}
+
+HWND CreateFixtureWindow(const WindowSpec& spec) {
+    HWND window = nullptr;
+    OnFixtureThread([&] {
+        const DWORD style = (spec.style & ~DWORD{WS_VISIBLE}) | (spec.parent ? WS_CHILD : 0);
+        window = CreateWindowExA(0, spec.className.c_str(), spec.caption.c_str(), style, spec.x, spec.y,
+                                 spec.width, spec.height, spec.parent, nullptr, GetModuleHandleA(nullptr),
+                                 nullptr);
+        if (window && (spec.style & WS_VISIBLE))
+            ShowWindow(window, SW_SHOWNA);
+    });
+    return window;
+}
+
+void DestroyFixtureWindow(HWND window) {
+    OnFixtureThread([&] { DestroyWindow(window); });
+}
+
+bool RegisterFixtureClass(const std::string& name) {
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = name.c_str();
+    return RegisterClassA(&windowClass) != 0;
+}
+
+void UnregisterFixtureClass(const std::string& name) {
+    UnregisterClassA(name.c_str(), GetModuleHandleA(nullptr));
+}
+
+std::string UniqueWord() {
+    static int counter = 0;
+    return "pt" + std::to_string(GetCurrentProcessId()) + "n" + std::to_string(++counter);
+}
+
+std::string CaptionOf(HWND window) {
+    char caption[260] = {};
+    GetWindowTextA(window, caption, sizeof caption);
+    return caption;
+}

@@ -1,0 +1,39 @@
+// Real windows for tests. They belong to a thread of their own that pumps
+// their messages, so that other processes can read and resize them while a
+// test waits, and they live until a test destroys them.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+// The class fixture windows get unless a test names another.
+inline const std::string FixtureClass = "PaneFixture";
+
+struct WindowSpec {
+    std::string caption;
+    HWND parent = nullptr; // a child window when set
+    DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE;
+    std::string className = FixtureClass;
+    int x = 50, y = 60, width = 320, height = 240;
+};
+
+// Runs work on the fixture thread and waits for it.
+void OnFixtureThread(const std::function<void()>& work);
+
+// Creates a window on the fixture thread; nullptr on failure.
+HWND CreateFixtureWindow(const WindowSpec& spec);
+
+// Destroys a window and its descendants.
+void DestroyFixtureWindow(HWND window);
+
+// Registers or removes a window class of this exact spelling.
+bool RegisterFixtureClass(const std::string& name);
+void UnregisterFixtureClass(const std::string& name);
+
+// A word no other window on the desktop holds: the process id and a counter.
+std::string UniqueWord();
+
+// The window's caption as the programs read it (at most 259 bytes).
+std::string CaptionOf(HWND window);
