@@ -1,6 +1,9 @@
 #include "front/flow.h"
 
 #include "search/console_line.h"
+#include "search/dialog_lookup.h"
+#include "text/number.h"
+#include "text/text.h"
 
 #include <windows.h>
 
@@ -41,4 +44,34 @@ bool AnswerWithoutWork(const std::string& tail, const ProgramTexts& program) {
 void WriteLines(const std::vector<std::string>& lines, int count) {
     for (std::size_t i = 0; i < lines.size() && (count < 0 || i < static_cast<std::size_t>(count)); ++i)
         WriteConsoleLine(lines[i]);
+}
+
+std::string QueryOfDialogArgument(const std::string& dialogArgument) {
+    if (MidText(dialogArgument, 1, 1) == "#")
+        return "HND:" + MidText(dialogArgument, 2, 2147483647);
+    return "CAP:" + dialogArgument;
+}
+
+bool FindOneDialog(const std::string& dialogArgument, FoundDialog& found) {
+    std::vector<std::string> results;
+    const int count = FindDialogs(QueryOfDialogArgument(dialogArgument), results);
+    if (count == 0) {
+        WriteConsoleLine("No dialog found.");
+        return false;
+    }
+    if (count > 1) {
+        WriteConsoleLine("Several dialogs found, please specify which one to take:");
+        for (int i = 0; i < count; ++i)
+            WriteConsoleLine("  " + results[static_cast<std::size_t>(i)]);
+        return false;
+    }
+    // "#1312:Caption": the number stops at the first colon, the caption follows it.
+    const std::string& line = results.front();
+    found.handle = ToHandle(ParseNumber(MidText(line, 2, 2147483647)));
+    found.caption = MidText(line, FindText(line, ":") + 1, 2147483647);
+    return true;
+}
+
+void WriteFoundLine(const FoundDialog& dialog) {
+    WriteConsoleLine("Dialog found: #" + FormatNumber(dialog.handle) + " \"" + dialog.caption + "\"");
 }

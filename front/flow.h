@@ -3,6 +3,7 @@
 // ProgramTexts; nothing here keeps state between calls.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -22,3 +23,20 @@ bool AnswerWithoutWork(const std::string& tail, const ProgramTexts& program);
 
 // Writes the first count lines (all when count is -1), one WriteConsoleLine each.
 void WriteLines(const std::vector<std::string>& lines, int count = -1);
+
+// The one window a search found.
+struct FoundDialog {
+    std::uint32_t handle;
+    std::string caption; // may hold colons
+};
+
+// "#" and a handle gives "HND:" and the rest; anything else "CAP:" and all of it.
+std::string QueryOfDialogArgument(const std::string& dialogArgument);
+
+// Searches once for the dialog the argument names. With no match it writes
+// "No dialog found.", with several the list of their result lines; with
+// exactly one it writes nothing, fills found and returns true.
+bool FindOneDialog(const std::string& dialogArgument, FoundDialog& found);
+
+// Writes "Dialog found: #<handle> "<caption>"".
+void WriteFoundLine(const FoundDialog& dialog);

@@ -1,6 +1,7 @@
 // panefit WxH "caption part" | #handle: gives one window a new outer size.
 #include "front/flow.h"
-#include "front/size_argument.h"
+#include "front/wanted_size.h"
+#include "front/window_size.h"
 #include "search/console_line.h"
 #include "text/text.h"
 
@@ -27,6 +28,18 @@ const ProgramTexts panefit = {
     },
 };
 
+// Both sizes are read even when no side is special, then the window is resized
+// and the size asked for is reported: it is not read back, so a window that
+// keeps to limits of its own still shows the asked size here.
+void SetDialogSize(const FoundDialog& dialog, const WantedSize& wanted) {
+    const PixelSize workArea = WorkAreaSize();
+    const PixelSize current = OuterSize(dialog.handle);
+    const PixelSize size = ResolveWantedSize(wanted, current, workArea);
+    SetOuterSize(dialog.handle, size);
+    WriteFoundLine(dialog);
+    WriteConsoleLine("Size set to " + SizeText(size));
+}
+
 } // namespace
 
 int main() {
@@ -38,5 +51,8 @@ int main() {
         WriteLines(panefit.usageLines, 2);
         return 0;
     }
+    FoundDialog dialog;
+    if (FindOneDialog(TrimAny(CommandArgument(2), ArgumentTrimSet), dialog))
+        SetDialogSize(dialog, size);
     return 0;
 }

@@ -1,5 +1,7 @@
 // paneprobe "caption part" | #handle: prints one window's outer size.
 #include "front/flow.h"
+#include "front/window_size.h"
+#include "search/console_line.h"
 #include "text/text.h"
 
 namespace {
@@ -20,10 +22,21 @@ const ProgramTexts paneprobe = {
     },
 };
 
+// The size is read once, before either line is written.
+void ReportDialogSize(const FoundDialog& dialog) {
+    const PixelSize size = OuterSize(dialog.handle);
+    WriteFoundLine(dialog);
+    WriteConsoleLine("Size: " + SizeText(size));
+}
+
 } // namespace
 
 int main() {
     if (AnswerWithoutWork(CommandTail(), paneprobe))
         return 0;
+    // The whole tail names the dialog, so a caption needs no quotes here.
+    FoundDialog dialog;
+    if (FindOneDialog(TrimAny(CommandTail(), ArgumentTrimSet), dialog))
+        ReportDialogSize(dialog);
     return 0;
 }

@@ -31,7 +31,7 @@ const OutputRow usageRows[] = {
     {"panefit", "panefit\t/?", syntaxError}, // a TAB belongs to the tail
     {"panefit", "panefit 640", syntaxError},
     {"panefit", "panefit 640 x 480 Save", syntaxError}, // unquoted, argument 1 is 640
-    {"panefit", "panefit \"\" 640x480", ""},            // "" is no argument: the size is 640x480
+    {"panefit", "panefit \"\" 640", syntaxError},       // "" is no argument: the size is 640
 };
 
 TEST(Startup, UsageAndSyntaxErrorThroughAPipe) {

@@ -1,10 +1,10 @@
-#include "front/size_argument.h"
+#include "front/wanted_size.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(SizeArgument, ReadWantedSize) {
+TEST(WantedSize, ReadWantedSize) {
     const struct {
         std::string argument;
         bool hasSeparator;
