@@ -1,21 +1,55 @@
 #!/usr/bin/env bash
-# Shows the programs at work on a private virtual display under Wine.
+# Shows both programs at work on a sample "Page Setup" dialog, on a private
+# virtual display under Wine, and saves screenshots from before and after.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+started=$(date +%s)
 
 bash scripts/setup.sh
 cmake --preset test >/dev/null
-cmake --build --preset test -j "$(nproc)" >/dev/null
+cmake --build --preset test -j "$(nproc)" --target panefit paneprobe sample_dialog >/dev/null
 
 source scripts/wine-session.sh
 wine_session_start demo
 
 bin=build/test/bin
+shots=build/demo
+mkdir -p "$shots"
+
+# Runs one program as a user would type it, and shows what it prints.
 show() {
-    echo "> $*"
-    timeout 60 "$WINE64" "$bin/$1.exe" "${@:2}" | sed 's/^/  /'
+    local typed="C:\\>" word
+    for word in "$@"; do
+        [[ "$word" == *" "* ]] && word="\"$word\""
+        typed+=" $word"
+    done
+    echo "$typed"
+    timeout 60 "$WINE64" "$bin/$1.exe" "${@:2}" | tr -d '\r' | sed 's/^/    /'
+    echo
 }
 
-show panefit /?
-show paneprobe /?
-show panefit 640 "Page Setup"
+screenshot() {
+    sleep 1
+    import -window root -display "$DISPLAY" "$shots/$1.png"
+}
+
+timeout 120 "$WINE64" "$bin/sample_dialog.exe" 90 &
+sample=$!
+for _ in $(seq 50); do
+    "$WINE64" "$bin/paneprobe.exe" Page Setup | grep -q "Dialog found" && break
+    sleep 0.2
+done
+
+show paneprobe Page Setup
+screenshot before
+show panefit 640x480 "page setup"
+show paneprobe Page Setup
+show panefit -1x-2 "Print Preview"
+show paneprobe Page
+show paneprobe Print Setup
+screenshot after
+
+kill "$sample" 2>/dev/null || true
+wine_session_stop
+echo "Screenshots: $shots/before.png and $shots/after.png"
+echo "Demo took $(( $(date +%s) - started )) s."
