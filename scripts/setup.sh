@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build clang-format
+    cmake ninja-build clang clang-format
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64
     googletest
     wine wine64 wine32:i386
@@ -37,3 +37,15 @@ for arch in i686 x86_64; do
             update-alternatives --quiet --set $arch-w64-mingw32-$tool "$want"
     done
 done
+
+# 32-bit Windows programs need Wine's 32-bit loader, an i386 Linux program.
+# Where the kernel cannot run it, qemu-i386 is registered to run it; nothing
+# is registered where it already starts.
+if ! /usr/lib/wine/wine --version >/dev/null 2>&1 && [ "$(id -u)" -eq 0 ]; then
+    binfmt=/proc/sys/fs/binfmt_misc
+    [ -e $binfmt/register ] || mount -t binfmt_misc binfmt_misc $binfmt 2>/dev/null || true
+    if [ -e $binfmt/register ] && [ ! -e $binfmt/qemu-i386 ]; then
+        echo ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F' \
+            >$binfmt/register 2>/dev/null || true
+    fi
+fi

@@ -8,6 +8,22 @@ WINE64=/usr/lib/wine/wine64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
+# True when Wine's 32-bit loader starts (natively or through qemu-i386).
+wine32_runs() {
+    timeout 300 /usr/lib/wine/wine --version >/dev/null 2>&1
+}
+
+# Why 32-bit Windows programs cannot run here.
+wine32_missing_reason() {
+    if [ ! -e /proc/sys/fs/binfmt_misc/register ]; then
+        echo "the kernel runs no i386 programs and binfmt_misc is not available to hand them to qemu-i386"
+    elif [ ! -e /proc/sys/fs/binfmt_misc/qemu-i386 ]; then
+        echo "qemu-i386 is not registered with binfmt_misc (registering it needs root: run scripts/setup.sh as root)"
+    else
+        echo "Wine's 32-bit loader does not start, even through qemu-i386"
+    fi
+}
+
 wine_session_start() {
     local root
     root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -28,14 +44,20 @@ wine_session_start() {
     export DISPLAY=":$(head -n 1 "$displayfile")"
     rm -f "$displayfile"
 
-    if [ ! -f "$WINEPREFIX/.prepared" ]; then
-        echo "wine: preparing the prefix $WINEPREFIX (once)"
-        timeout 600 "$WINE64" wineboot -i >/dev/null 2>&1 || true
+    # A prefix made while 32-bit Wine runs also holds the 32-bit system
+    # (syswow64), so that 32-bit programs start in it too.
+    local kind=win64
+    wine32_runs && kind=wow64
+    if [ "$(cat "$WINEPREFIX/.prepared" 2>/dev/null)" != "$kind" ]; then
+        echo "wine: preparing the $kind prefix $WINEPREFIX (once; minutes with 32-bit emulation)"
+        rm -rf "$WINEPREFIX"
+        mkdir -p "$WINEPREFIX"
+        timeout 900 "$WINE64" wineboot -i >/dev/null 2>&1 || true
         # Xvfb runs no window manager: unmanaged windows spare each hide the
         # X11 driver's two-second wait for one.
         timeout 120 "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
         timeout 120 /usr/lib/wine/wineserver -w
-        touch "$WINEPREFIX/.prepared"
+        echo "$kind" >"$WINEPREFIX/.prepared"
     fi
     # A persistent server keeps process starts fast. Its system processes
     # (services, explorer, ...) are started here with no pipes attached: one

@@ -1,7 +1,8 @@
 cmake_minimum_required(VERSION 3.20)
 # Reads an executable's PE headers with objdump and fails unless it is a
-# console program that imports system DLLs only.
-# Use: cmake -DOBJDUMP=<objdump> -DEXE=<file.exe> -P check_executable.cmake
+# console program that imports system DLLs only and, when MAX_BYTES is given,
+# is no larger than that.
+# Use: cmake -DOBJDUMP=<objdump> -DEXE=<file.exe> [-DMAX_BYTES=<n>] -P check_executable.cmake
 set(system_dlls kernel32.dll user32.dll msvcrt.dll)
 
 if(NOT EXISTS "${EXE}")
@@ -29,3 +30,9 @@ foreach(import IN LISTS imports)
     endif()
     message(STATUS "${EXE} imports ${dll}")
 endforeach()
+
+file(SIZE "${EXE}" bytes)
+message(STATUS "${EXE}: ${bytes} bytes")
+if(MAX_BYTES AND bytes GREATER MAX_BYTES)
+    message(FATAL_ERROR "${EXE} has ${bytes} bytes, more than its budget of ${MAX_BYTES}")
+endif()

@@ -1,18 +1,22 @@
 #include "tests/program_runner.h"
 
+#include <mutex>
 #include <thread>
 
 namespace {
 
-HANDLE OpenNul() {
-    SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
-    return CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable,
-                       OPEN_EXISTING, 0, nullptr);
-}
+// Handles are made inheritable only while one process is being created, so
+// that runs started at the same time never hold each other's pipes open.
+std::mutex creatingProcess;
 
 // Starts the program with the given standard output; stdin and stderr get NUL.
 PROCESS_INFORMATION StartWithOutput(const std::string& name, const std::string& commandLine, HANDLE output) {
-    HANDLE nul = OpenNul();
+    std::lock_guard<std::mutex> lock(creatingProcess);
+    SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
+    HANDLE nul = CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                             &inheritable, OPEN_EXISTING, 0, nullptr);
+    if (output)
+        SetHandleInformation(output, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -25,6 +29,8 @@ PROCESS_INFORMATION StartWithOutput(const std::string& name, const std::string& 
     if (!CreateProcessA(path.c_str(), line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
                         &process))
         process = {};
+    if (output)
+        SetHandleInformation(output, HANDLE_FLAG_INHERIT, 0);
     CloseHandle(nul);
     return process;
 }
@@ -33,9 +39,8 @@ HANDLE OwnConsoleOutput() {
     static HANDLE output = [] {
         FreeConsole();
         AllocConsole();
-        SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
         return CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                           &inheritable, OPEN_EXISTING, 0, nullptr);
+                           nullptr, OPEN_EXISTING, 0, nullptr);
     }();
     return output;
 }
@@ -70,7 +75,8 @@ std::string ReadConsoleLines(HANDLE console) {
 
 std::string ProgramPath(const std::string& name) {
     char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    if (!GetEnvironmentVariableA("PANEFIT_PROGRAM_DIR", path, MAX_PATH))
+        GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string folder = path;
     folder.erase(folder.rfind('\\') + 1);
     return folder + name + ".exe";
@@ -96,11 +102,9 @@ ProgramRun FinishProgram(const PROCESS_INFORMATION& process, DWORD timeoutMs) {
 }
 
 ProgramRun RunWithPipe(const std::string& name, const std::string& commandLine, DWORD timeoutMs) {
-    SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
     HANDLE readEnd = nullptr;
     HANDLE writeEnd = nullptr;
-    CreatePipe(&readEnd, &writeEnd, &inheritable, 0);
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    CreatePipe(&readEnd, &writeEnd, nullptr, 0);
 
     const PROCESS_INFORMATION process = StartWithOutput(name, commandLine, writeEnd);
     CloseHandle(writeEnd); // the reader sees the end once the program's copy closes

@@ -13,7 +13,8 @@ struct ProgramRun {
     bool timedOut = false; // the process was killed at the time limit
 };
 
-// Full path of a program that sits beside this test executable ("panefit").
+// Full path of a program ("panefit") that sits beside this test executable,
+// or in the folder PANEFIT_PROGRAM_DIR names (with a trailing backslash).
 std::string ProgramPath(const std::string& name);
 
 // Starts the program with exactly commandLine (the program-name part
