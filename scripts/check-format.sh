@@ -2,4 +2,4 @@
 # Fails when a C++ source differs from what .clang-format asks for.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-git ls-files -co --exclude-standard '*.cpp' '*.h' | xargs -r clang-format --dry-run --Werror
+git ls-files -co --exclude-standard '*.cpp' '*.h' '*.c' | xargs -r clang-format --dry-run --Werror

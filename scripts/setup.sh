@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build clang clang-format
+    cmake ninja-build clang clang-format libclang-rt-dev
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64
     googletest
     wine wine64 wine32:i386

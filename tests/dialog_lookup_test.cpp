@@ -150,12 +150,7 @@ TEST(DialogLookup, HandleQueries) {
 TEST(DialogLookup, ABusyDesktopIsSearchedToTheEnd) {
     const std::string word = UniqueWord();
     HWND top = CreateFixtureWindow({"Crowd " + word});
-    HWND last = nullptr;
-    OnFixtureThread([&] {
-        for (int i = 0; i < 6000; ++i)
-            last = CreateWindowA(FixtureClass.c_str(), i == 5999 ? ("Last " + word).c_str() : "", WS_CHILD, 0,
-                                 0, 1, 1, top, nullptr, GetModuleHandleA(nullptr), nullptr);
-    });
+    HWND last = AddCrowd(top, 6000, "Last " + word);
     ASSERT_NE(last, nullptr);
 
     const auto start = std::chrono::steady_clock::now();

@@ -9,8 +9,10 @@ namespace {
 // that runs started at the same time never hold each other's pipes open.
 std::mutex creatingProcess;
 
-// Starts the program with the given standard output; stdin and stderr get NUL.
-PROCESS_INFORMATION StartWithOutput(const std::string& name, const std::string& commandLine, HANDLE output) {
+} // namespace
+
+PROCESS_INFORMATION StartProgram(const std::string& name, const std::string& commandLine, HANDLE output,
+                                 DWORD creationFlags) {
     std::lock_guard<std::mutex> lock(creatingProcess);
     SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
     HANDLE nul = CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -26,14 +28,16 @@ PROCESS_INFORMATION StartWithOutput(const std::string& name, const std::string& 
     std::string line = commandLine; // CreateProcessA may write into it
     PROCESS_INFORMATION process = {};
     const std::string path = ProgramPath(name);
-    if (!CreateProcessA(path.c_str(), line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                        &process))
+    if (!CreateProcessA(path.c_str(), line.data(), nullptr, nullptr, TRUE, creationFlags, nullptr, nullptr,
+                        &startup, &process))
         process = {};
     if (output)
         SetHandleInformation(output, HANDLE_FLAG_INHERIT, 0);
     CloseHandle(nul);
     return process;
 }
+
+namespace {
 
 HANDLE OwnConsoleOutput() {
     static HANDLE output = [] {
@@ -82,10 +86,6 @@ std::string ProgramPath(const std::string& name) {
     return folder + name + ".exe";
 }
 
-PROCESS_INFORMATION StartProgram(const std::string& name, const std::string& commandLine) {
-    return StartWithOutput(name, commandLine, nullptr);
-}
-
 ProgramRun FinishProgram(const PROCESS_INFORMATION& process, DWORD timeoutMs) {
     ProgramRun run;
     if (!process.hProcess) {
@@ -101,12 +101,13 @@ ProgramRun FinishProgram(const PROCESS_INFORMATION& process, DWORD timeoutMs) {
     return run;
 }
 
-ProgramRun RunWithPipe(const std::string& name, const std::string& commandLine, DWORD timeoutMs) {
+ProgramRun RunWithPipe(const std::string& name, const std::string& commandLine, DWORD timeoutMs,
+                       const std::function<void()>& duringRun) {
     HANDLE readEnd = nullptr;
     HANDLE writeEnd = nullptr;
     CreatePipe(&readEnd, &writeEnd, nullptr, 0);
 
-    const PROCESS_INFORMATION process = StartWithOutput(name, commandLine, writeEnd);
+    const PROCESS_INFORMATION process = StartProgram(name, commandLine, writeEnd);
     CloseHandle(writeEnd); // the reader sees the end once the program's copy closes
     std::string output;
     std::thread reader([&] {
@@ -115,6 +116,8 @@ ProgramRun RunWithPipe(const std::string& name, const std::string& commandLine, 
         while (ReadFile(readEnd, chunk, sizeof chunk, &read, nullptr) && read > 0)
             output.append(chunk, read);
     });
+    if (duringRun)
+        duringRun();
     ProgramRun run = FinishProgram(process, timeoutMs);
     reader.join();
     CloseHandle(readEnd);
@@ -127,7 +130,7 @@ ProgramRun RunWithPipe(const std::string& name, const std::string& commandLine, 
 ProgramRun RunInConsole(const std::string& name, const std::string& commandLine, DWORD timeoutMs) {
     HANDLE console = OwnConsoleOutput();
     ClearConsole(console);
-    const PROCESS_INFORMATION process = StartWithOutput(name, commandLine, console);
+    const PROCESS_INFORMATION process = StartProgram(name, commandLine, console);
     ProgramRun run = FinishProgram(process, timeoutMs);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,16 +20,20 @@ std::string ProgramPath(const std::string& name);
 
 // Starts the program with exactly commandLine (the program-name part
 // included), standard output to a pipe, and collects what it writes.
-ProgramRun RunWithPipe(const std::string& name, const std::string& commandLine, DWORD timeoutMs = 20000);
+// duringRun, if given, runs on this thread while the program runs.
+ProgramRun RunWithPipe(const std::string& name, const std::string& commandLine, DWORD timeoutMs = 20000,
+                       const std::function<void()>& duringRun = {});
 
 // The same with standard output on a real console that this test process
 // owns; the output is read back from the console's screen buffer, one line a
 // row with the blanks that fill the row removed, each line ending in CR LF.
 ProgramRun RunInConsole(const std::string& name, const std::string& commandLine, DWORD timeoutMs = 20000);
 
-// Starts the program with no standard handles of ours and returns its process
-// (the caller closes it); the process runs on.
-PROCESS_INFORMATION StartProgram(const std::string& name, const std::string& commandLine);
+// Starts the program with this standard output (any value: a file, NUL, a
+// pipe, NULL, INVALID_HANDLE_VALUE, a stale handle) and creation flags, NUL
+// for stdin and stderr, and returns its process (the caller closes it).
+PROCESS_INFORMATION StartProgram(const std::string& name, const std::string& commandLine,
+                                 HANDLE output = nullptr, DWORD creationFlags = 0);
 
 // Waits for the process to end; kills it at the time limit.
 ProgramRun FinishProgram(const PROCESS_INFORMATION& process, DWORD timeoutMs = 20000);

@@ -48,8 +48,9 @@ TEST(Smoke32, ShippedProgramsWorkOnRealWindows) {
     };
     std::vector<std::future<ProgramRun>> runs;
     for (const auto& row : rows)
-        runs.push_back(
-            std::async(std::launch::async, RunWithPipe, row.program, row.commandLine, EmulatedTimeoutMs));
+        runs.push_back(std::async(std::launch::async, [&row] {
+            return RunWithPipe(row.program, row.commandLine, EmulatedTimeoutMs);
+        }));
     for (std::size_t i = 0; i < runs.size(); ++i) {
         const ProgramRun run = runs[i].get();
         EXPECT_FALSE(run.timedOut) << rows[i].commandLine;

@@ -62,6 +62,16 @@ HWND CreateFixtureWindow(const WindowSpec& spec) {
     return window;
 }
 
+HWND AddCrowd(HWND parent, int count, const std::string& lastCaption) {
+    HWND last = nullptr;
+    OnFixtureThread([&] {
+        for (int i = 1; i <= count; ++i)
+            last = CreateWindowA(FixtureClass.c_str(), i == count ? lastCaption.c_str() : "", WS_CHILD, 0, 0,
+                                 1, 1, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    });
+    return last;
+}
+
 void DestroyFixtureWindow(HWND window) {
     OnFixtureThread([&] { DestroyWindow(window); });
 }

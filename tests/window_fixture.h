@@ -25,6 +25,11 @@ void OnFixtureThread(const std::function<void()>& work);
 // Creates a window on the fixture thread; nullptr on failure.
 HWND CreateFixtureWindow(const WindowSpec& spec);
 
+// Adds count hidden 1-pixel child windows to parent, the last captioned
+// lastCaption, the others without text; returns the last. Cheap on handles,
+// for desktops with many thousand windows.
+HWND AddCrowd(HWND parent, int count, const std::string& lastCaption);
+
 // Destroys a window and its descendants.
 void DestroyFixtureWindow(HWND window);
 

@@ -7,6 +7,10 @@ const std::string& CommandTail() {
     return tail;
 }
 
+std::string CommandArgument(int n) {
+    return ArgumentOfTail(CommandTail(), n);
+}
+
 std::string ProgramBaseName() {
     char path[264] = {};
     GetModuleFileNameA(nullptr, path, sizeof path); // a failure leaves the name empty

@@ -60,10 +60,6 @@ std::string ArgumentOfTail(const std::string& tail, int n) {
     }
 }
 
-std::string CommandArgument(int n) {
-    return ArgumentOfTail(CommandTail(), n);
-}
-
 std::string TrimBlanks(std::string text) {
     return TrimAny(std::move(text), " ");
 }
