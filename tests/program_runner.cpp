@@ -1,5 +1,7 @@
 #include "tests/program_runner.h"
 
+#include <gtest/gtest.h>
+
 #include <mutex>
 #include <thread>
 
@@ -127,6 +129,10 @@ ProgramRun RunWithPipe(const std::string& name, const std::string& commandLine, 
     return run;
 }
 
+ProgramRun RunThroughPipe(const std::string& name, const std::string& commandLine, DWORD timeoutMs) {
+    return RunWithPipe(name, commandLine, timeoutMs);
+}
+
 ProgramRun RunInConsole(const std::string& name, const std::string& commandLine, DWORD timeoutMs) {
     HANDLE console = OwnConsoleOutput();
     ClearConsole(console);
@@ -169,4 +175,14 @@ std::string Lines(const std::vector<std::string>& lines) {
     for (const std::string& line : lines)
         text += line + "\r\n";
     return text;
+}
+
+void ExpectRuns(const std::vector<RunRow>& rows,
+                ProgramRun (*run)(const std::string&, const std::string&, DWORD)) {
+    for (const RunRow& row : rows) {
+        const ProgramRun result = run(row.program, row.commandLine, 20000);
+        EXPECT_FALSE(result.timedOut) << row.commandLine;
+        EXPECT_EQ(result.exitCode, 0u) << row.commandLine;
+        EXPECT_EQ(result.output, row.output) << row.commandLine;
+    }
 }

@@ -24,6 +24,9 @@ std::string ProgramPath(const std::string& name);
 ProgramRun RunWithPipe(const std::string& name, const std::string& commandLine, DWORD timeoutMs = 20000,
                        const std::function<void()>& duringRun = {});
 
+// RunWithPipe with nothing to do while the program runs.
+ProgramRun RunThroughPipe(const std::string& name, const std::string& commandLine, DWORD timeoutMs);
+
 // The same with standard output on a real console that this test process
 // owns; the output is read back from the console's screen buffer, one line a
 // row with the blanks that fill the row removed, each line ending in CR LF.
@@ -44,3 +47,12 @@ std::vector<HWND> WaitForWindows(DWORD processId, const std::string& className, 
 
 // The lines joined, each followed by CR LF: what the programs write.
 std::string Lines(const std::vector<std::string>& lines);
+
+// One run of a program and everything it must write.
+struct RunRow {
+    std::string program, commandLine, output;
+};
+
+// Runs each row and expects no time-out, exit code 0 and exactly its output.
+void ExpectRuns(const std::vector<RunRow>& rows,
+                ProgramRun (*run)(const std::string&, const std::string&, DWORD) = RunThroughPipe);

@@ -24,19 +24,6 @@ RECT RectOf(HWND window) {
     return rect;
 }
 
-struct RunRow {
-    std::string program, commandLine, output;
-};
-
-void ExpectRuns(const std::vector<RunRow>& rows) {
-    for (const RunRow& row : rows) {
-        const ProgramRun run = RunWithPipe(row.program, row.commandLine);
-        EXPECT_FALSE(run.timedOut) << row.commandLine;
-        EXPECT_EQ(run.exitCode, 0u) << row.commandLine;
-        EXPECT_EQ(run.output, row.output) << row.commandLine;
-    }
-}
-
 TEST(Programs, FindOneDialogByCaptionOrHandle) {
     const std::string word = UniqueWord();
     const std::string caption = "Page Setup " + word;

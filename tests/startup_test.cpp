@@ -16,11 +16,7 @@ const std::vector<std::string> paneprobeUsage = {
 };
 const std::string syntaxError = Lines({"Syntax Error.", panefitUsage[0], panefitUsage[1]});
 
-struct OutputRow {
-    std::string program, commandLine, output;
-};
-
-const OutputRow usageRows[] = {
+const std::vector<RunRow> usageRows = {
     {"panefit", "panefit /?", Lines(panefitUsage)},
     {"paneprobe", "paneprobe /?", Lines(paneprobeUsage)},
     {"panefit", "\"C:\\Program Files\\panefit.exe\" /?", Lines(panefitUsage)},
@@ -35,21 +31,11 @@ const OutputRow usageRows[] = {
 };
 
 TEST(Startup, UsageAndSyntaxErrorThroughAPipe) {
-    for (const OutputRow& row : usageRows) {
-        const ProgramRun run = RunWithPipe(row.program, row.commandLine);
-        EXPECT_FALSE(run.timedOut) << row.commandLine;
-        EXPECT_EQ(run.exitCode, 0u) << row.commandLine;
-        EXPECT_EQ(run.output, row.output) << row.commandLine;
-    }
+    ExpectRuns(usageRows);
 }
 
 TEST(Startup, UsageAndSyntaxErrorInARealConsole) {
-    for (const OutputRow& row : usageRows) {
-        const ProgramRun run = RunInConsole(row.program, row.commandLine);
-        EXPECT_FALSE(run.timedOut) << row.commandLine;
-        EXPECT_EQ(run.exitCode, 0u) << row.commandLine;
-        EXPECT_EQ(run.output, row.output) << row.commandLine;
-    }
+    ExpectRuns(usageRows, RunInConsole);
 }
 
 std::string MessageBoxTextOf(HWND box) {
