@@ -16,6 +16,17 @@ bool IsConsole(HANDLE handle) {
     return GetConsoleMode(handle, &mode) != 0;
 }
 
+// A console reads the bytes of WriteConsoleA in its own code page (OEM: 437,
+// 850, ...), but captions and arguments are ANSI text, so "é" would show as
+// another letter. Widened with the ANSI code page, every character shows as
+// it is, whatever the console's code page.
+void WriteToConsole(HANDLE console, const std::string& text) {
+    const int length = static_cast<int>(text.size());
+    std::wstring wide(text.size(), L'\0');
+    const int widened = MultiByteToWideChar(CP_ACP, 0, text.data(), length, wide.data(), length);
+    WriteConsoleW(console, wide.data(), static_cast<DWORD>(widened), &lastWritten, nullptr);
+}
+
 } // namespace
 
 void WriteConsoleLine(std::string text) {
@@ -30,10 +41,9 @@ void WriteConsoleLine(std::string text) {
         return;
 
     text += "\r\n";
-    const DWORD length = static_cast<DWORD>(text.size());
     // Results are ignored on purpose: there is nowhere to report a lost line.
     if (IsConsole(cachedOutput))
-        WriteConsoleA(cachedOutput, text.data(), length, &lastWritten, nullptr);
+        WriteToConsole(cachedOutput, text);
     else
-        WriteFile(cachedOutput, text.data(), length, &lastWritten, nullptr);
+        WriteFile(cachedOutput, text.data(), static_cast<DWORD>(text.size()), &lastWritten, nullptr);
 }

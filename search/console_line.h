@@ -5,8 +5,9 @@
 
 #include <string>
 
-// Writes text and CR LF to standard output. A console gets WriteConsoleA; a
-// file, pipe or NUL device gets the same bytes through WriteFile. With no
+// Writes text and CR LF to standard output. A console gets the characters
+// the ANSI text stands for (WriteConsoleW); a file, pipe or NUL device gets
+// the bytes themselves through WriteFile. With no
 // standard output at all (INVALID_HANDLE_VALUE) the process takes a new
 // console first. Failures are silent: a line that cannot be written is lost.
 void WriteConsoleLine(std::string text);

@@ -67,11 +67,15 @@ std::string ReadConsoleLines(HANDLE console) {
     const SHORT rows = static_cast<SHORT>(info.dwCursorPosition.Y + (info.dwCursorPosition.X > 0 ? 1 : 0));
     std::string text;
     for (SHORT row = 0; row < rows; ++row) {
-        std::string line(static_cast<std::size_t>(info.dwSize.X), ' ');
+        std::wstring shown(static_cast<std::size_t>(info.dwSize.X), L' ');
         DWORD read = 0;
-        ReadConsoleOutputCharacterA(console, line.data(), static_cast<DWORD>(line.size()), {0, row}, &read);
-        line.resize(read);
-        line.erase(line.find_last_not_of(' ') + 1);
+        ReadConsoleOutputCharacterW(console, shown.data(), static_cast<DWORD>(shown.size()), {0, row}, &read);
+        shown.resize(read);
+        shown.erase(shown.find_last_not_of(L' ') + 1);
+        std::string line(shown.size() * 2, '\0');
+        line.resize(static_cast<std::size_t>(
+            WideCharToMultiByte(CP_ACP, 0, shown.data(), static_cast<int>(shown.size()), line.data(),
+                                static_cast<int>(line.size()), nullptr, nullptr)));
         text += row < info.dwCursorPosition.Y ? line + "\r\n" : line;
     }
     return text;

@@ -29,7 +29,8 @@ ProgramRun RunThroughPipe(const std::string& name, const std::string& commandLin
 
 // The same with standard output on a real console that this test process
 // owns; the output is read back from the console's screen buffer, one line a
-// row with the blanks that fill the row removed, each line ending in CR LF.
+// row with the blanks that fill the row removed, each line ending in CR LF,
+// and the characters shown written in the ANSI code page.
 ProgramRun RunInConsole(const std::string& name, const std::string& commandLine, DWORD timeoutMs = 20000);
 
 // Starts the program with this standard output (any value: a file, NUL, a

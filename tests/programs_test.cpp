@@ -27,10 +27,10 @@ RECT RectOf(HWND window) {
 TEST(Programs, FindOneDialogByCaptionOrHandle) {
     const std::string word = UniqueWord();
     const std::string caption = "Page Setup " + word;
-    WindowSpec spec = {caption};
-    spec.width = 640;
-    spec.height = 480;
-    HWND dialog = CreateFixtureWindow(spec);
+    WindowPlan plan = {caption};
+    plan.width = 640;
+    plan.height = 480;
+    HWND dialog = CreateFixtureWindow(plan);
     char hex[32];
     wsprintfA(hex, "#&H%X", HandleNumber(dialog));
     const std::string probed = Lines({Found(dialog, caption), "Size: 640x480"});
@@ -98,7 +98,7 @@ TEST(Programs, CaptionsReachTheFoundLineWhole) {
     const std::string word = UniqueWord();
     const std::string colons = "Time: 12:30 " + word + " \"quoted\":";
     HWND withColons = CreateFixtureWindow({colons});
-    WindowSpec narrow = {"Narrow " + word, nullptr, WS_POPUP | WS_VISIBLE};
+    WindowPlan narrow = {"Narrow " + word, nullptr, WS_POPUP | WS_VISIBLE};
     narrow.width = 5;
     narrow.height = 7;
     HWND thin = CreateFixtureWindow(narrow);
@@ -131,6 +131,16 @@ TEST(Programs, TheirOwnCommandPromptIsNeverListed) {
     DestroyFixtureWindow(ownPrompt);
     DestroyFixtureWindow(copyPrompt);
     DeleteFileA(ProgramPath(copy).c_str());
+}
+
+// Captions are ANSI text; a console shows them as the same characters,
+// whatever code page the console itself uses.
+TEST(Programs, AConsoleShowsAccentedCaptionsAsTheyAre) {
+    const std::string caption = "R\xe9sum\xe9 \xc0 la une " + UniqueWord();
+    HWND window = CreateFixtureWindow({caption});
+    ExpectRuns({{"paneprobe", "paneprobe " + caption, Lines({Found(window, caption), "Size: 320x240"})}},
+               RunInConsole);
+    DestroyFixtureWindow(window);
 }
 
 TEST(Programs, PanefitSetsTheOuterSize) {

@@ -19,10 +19,10 @@ std::string Found(HWND window, const std::string& caption) {
 
 TEST(Smoke32, ShippedProgramsWorkOnRealWindows) {
     const std::string word = UniqueWord();
-    WindowSpec probeSpec = {"Probe " + word};
-    probeSpec.width = 640;
-    probeSpec.height = 480;
-    HWND probe = CreateFixtureWindow(probeSpec);
+    WindowPlan probePlan = {"Probe " + word};
+    probePlan.width = 640;
+    probePlan.height = 480;
+    HWND probe = CreateFixtureWindow(probePlan);
     HWND resize = CreateFixtureWindow({"Resize " + word});
     HWND byHandle = CreateFixtureWindow({"Handle " + word});
     HWND twin = CreateFixtureWindow({"Twin " + word});

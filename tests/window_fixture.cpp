@@ -49,14 +49,14 @@ void OnFixtureThread(const std::function<void()>& work) {
     SendMessageA(Controller(), RunWork, 0, reinterpret_cast<LPARAM>(&work));
 }
 
-HWND CreateFixtureWindow(const WindowSpec& spec) {
+HWND CreateFixtureWindow(const WindowPlan& plan) {
     HWND window = nullptr;
     OnFixtureThread([&] {
-        const DWORD style = (spec.style & ~DWORD{WS_VISIBLE}) | (spec.parent ? WS_CHILD : 0);
-        window = CreateWindowExA(0, spec.className.c_str(), spec.caption.c_str(), style, spec.x, spec.y,
-                                 spec.width, spec.height, spec.parent, nullptr, GetModuleHandleA(nullptr),
+        const DWORD style = (plan.style & ~DWORD{WS_VISIBLE}) | (plan.parent ? WS_CHILD : 0);
+        window = CreateWindowExA(0, plan.className.c_str(), plan.caption.c_str(), style, plan.x, plan.y,
+                                 plan.width, plan.height, plan.parent, nullptr, GetModuleHandleA(nullptr),
                                  nullptr);
-        if (window && (spec.style & WS_VISIBLE))
+        if (window && (plan.style & WS_VISIBLE))
             ShowWindow(window, SW_SHOWNA);
     });
     return window;

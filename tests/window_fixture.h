@@ -11,7 +11,7 @@
 // The class fixture windows get unless a test names another.
 inline const std::string FixtureClass = "PaneFixture";
 
-struct WindowSpec {
+struct WindowPlan {
     std::string caption;
     HWND parent = nullptr; // a child window when set
     DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE;
@@ -23,7 +23,7 @@ struct WindowSpec {
 void OnFixtureThread(const std::function<void()>& work);
 
 // Creates a window on the fixture thread; nullptr on failure.
-HWND CreateFixtureWindow(const WindowSpec& spec);
+HWND CreateFixtureWindow(const WindowPlan& plan);
 
 // Adds count hidden 1-pixel child windows to parent, the last captioned
 // lastCaption, the others without text; returns the last. Cheap on handles,
