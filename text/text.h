@@ -10,9 +10,10 @@
 // Characters that TrimAny strips from a dialog argument: blank, TAB, double quote.
 inline const std::string ArgumentTrimSet = " \t\"";
 
-// The command line less the program name and the blanks after it, as the
-// programs see it; an unterminated quoted program name gives "". Blanks at the
-// end stay. Like the CRT's argument parser, but nothing is unquoted.
+// The command line less the program name and the blanks after it. A quoted
+// name ends at its closing quote (none: the tail is ""); an unquoted one at
+// the first byte of code 32 or below, and only a blank there is skipped, so a
+// TAB right after the name starts the tail. Nothing else is removed or unquoted.
 std::string TailOfCommandLine(const std::string& commandLine);
 
 // TailOfCommandLine of this process's GetCommandLineA, read once.
