@@ -4,11 +4,11 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build clang clang-format libclang-rt-dev
+    cmake clang clang-format libclang-rt-dev
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64
     googletest
     wine wine64 wine32:i386
-    xvfb x11-apps imagemagick
+    xvfb imagemagick
     qemu-user-static
 )
 
