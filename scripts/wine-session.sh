@@ -1,4 +1,4 @@
-# Sourced by the test and demo scripts: a private virtual display and a private
+# Sourced by the test, demo and bench scripts: a private virtual display and a private
 # Wine prefix for one run, torn down on exit. Only processes started here are
 # stopped, by their own ids.
 #   wine_session_start NAME   prefix build/wine/NAME, made once and reused
