@@ -2,16 +2,36 @@
 
 #include "text/text.h"
 
+namespace {
+
+// A caption is read into 260 bytes, its NUL included.
+constexpr int CaptionBytes = 259;
+
+bool HoldsText(const std::string& caption, const std::string& text) {
+    return !text.empty() && ContainsIgnoringCase(caption, text);
+}
+
+} // namespace
+
 std::string OwnConsoleMarker(const std::string& programName) {
     return LowerText("cmd.exe - " + programName);
 }
 
-DialogQuery ReadDialogQuery(const std::string& query, const std::string& programName) {
+std::string TitleShowingCommand(const std::string& title, const std::string& programName) {
+    if (!HoldsText(title, programName))
+        return "";
+    return MidText(title, 1, CaptionBytes);
+}
+
+DialogQuery ReadDialogQuery(const std::string& query, const std::string& programName,
+                            const OwnConsole& console) {
     const std::string prefix = UpperText(MidText(query, 1, 4));
-    DialogQuery read = {QueryKind::None, MidText(query, 5, 2147483647), 0, ""};
+    DialogQuery read = {QueryKind::None, MidText(query, 5, 2147483647), 0, "", 0, ""};
     if (prefix == "CAP:") {
         read.kind = QueryKind::Caption;
         read.marker = OwnConsoleMarker(programName);
+        read.ownWindow = console.window;
+        read.ownTitle = TitleShowingCommand(console.title, programName);
     } else if (prefix == "HND:") {
         read.kind = QueryKind::Handle;
         read.handle = ParseNumber(read.argument);
@@ -19,16 +39,25 @@ DialogQuery ReadDialogQuery(const std::string& query, const std::string& program
     return read;
 }
 
-bool WindowMatches(const DialogQuery& query, std::uint32_t handle, const std::string& caption) {
+bool CaptionCanMatch(const DialogQuery& query, std::uint32_t handle) {
     switch (query.kind) {
     case QueryKind::Caption:
-        return !ContainsIgnoringCase(caption, query.marker) && ContainsIgnoringCase(caption, query.argument);
+        return query.ownWindow == 0 || handle != query.ownWindow;
     case QueryKind::Handle:
         return query.handle == static_cast<Number>(handle);
     case QueryKind::None:
         break;
     }
     return false;
+}
+
+bool WindowMatches(const DialogQuery& query, std::uint32_t handle, const std::string& caption) {
+    if (!CaptionCanMatch(query, handle))
+        return false;
+    if (query.kind == QueryKind::Handle)
+        return true;
+    return !HoldsText(caption, query.marker) && !HoldsText(caption, query.ownTitle) &&
+           ContainsIgnoringCase(caption, query.argument);
 }
 
 std::string ResultLine(std::uint32_t handle, const std::string& caption) {
