@@ -19,15 +19,28 @@ bool IsConsole(HANDLE handle) {
 // A console reads the bytes of WriteConsoleA in its own code page (OEM: 437,
 // 850, ...), but captions and arguments are ANSI text, so "é" would show as
 // another letter. Widened with the ANSI code page, every character shows as
-// it is, whatever the console's code page.
+// it is, whatever the console's code page; its controls show as "?".
 void WriteToConsole(HANDLE console, const std::string& text) {
     const int length = static_cast<int>(text.size());
     std::wstring wide(text.size(), L'\0');
-    const int widened = MultiByteToWideChar(CP_ACP, 0, text.data(), length, wide.data(), length);
-    WriteConsoleW(console, wide.data(), static_cast<DWORD>(widened), &lastWritten, nullptr);
+    wide.resize(
+        static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), length, wide.data(), length)));
+    const std::wstring line = ShownOnConsole(wide) + L"\r\n";
+    WriteConsoleW(console, line.data(), static_cast<DWORD>(line.size()), &lastWritten, nullptr);
+}
+
+bool IsControl(wchar_t c) {
+    return (c < 0x20 && c != L'\t') || (c >= 0x7F && c <= 0x9F);
 }
 
 } // namespace
+
+std::wstring ShownOnConsole(std::wstring text) {
+    for (wchar_t& c : text)
+        if (IsControl(c))
+            c = L'?';
+    return text;
+}
 
 void WriteConsoleLine(std::string text) {
     if (cachedOutput == nullptr)
@@ -40,10 +53,11 @@ void WriteConsoleLine(std::string text) {
     if (cachedOutput == INVALID_HANDLE_VALUE)
         return;
 
-    text += "\r\n";
     // Results are ignored on purpose: there is nowhere to report a lost line.
-    if (IsConsole(cachedOutput))
+    if (IsConsole(cachedOutput)) {
         WriteToConsole(cachedOutput, text);
-    else
-        WriteFile(cachedOutput, text.data(), static_cast<DWORD>(text.size()), &lastWritten, nullptr);
+        return;
+    }
+    text += "\r\n";
+    WriteFile(cachedOutput, text.data(), static_cast<DWORD>(text.size()), &lastWritten, nullptr);
 }

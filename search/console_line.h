@@ -6,8 +6,15 @@
 #include <string>
 
 // Writes text and CR LF to standard output. A console gets the characters
-// the ANSI text stands for (WriteConsoleW); a file, pipe or NUL device gets
-// the bytes themselves through WriteFile. With no
-// standard output at all (INVALID_HANDLE_VALUE) the process takes a new
-// console first. Failures are silent: a line that cannot be written is lost.
+// the ANSI text stands for (WriteConsoleW), its control characters shown as
+// ShownOnConsole shows them; a file, pipe or NUL device gets the bytes
+// themselves through WriteFile. With no standard output at all
+// (INVALID_HANDLE_VALUE) the process takes a new console first. Failures are
+// silent: a line that cannot be written is lost.
 void WriteConsoleLine(std::string text);
+
+// The text with every control character a console would act on (codes 0 to
+// 31 but TAB, 127, and the C1 controls 128 to 159) replaced by "?": a caption
+// from another program can then neither move the cursor nor start an escape
+// sequence. Everything else, TAB included, stays.
+std::wstring ShownOnConsole(std::wstring text);
