@@ -1,5 +1,6 @@
 // panefit WxH "caption part" | #handle: gives one window a new outer size.
 #include "front/flow.h"
+#include "front/size_lines.h"
 #include "front/wanted_size.h"
 #include "front/window_size.h"
 #include "search/console_line.h"
@@ -30,14 +31,15 @@ const ProgramTexts panefit = {
 
 // Both sizes are read even when no side is special, then the window is resized
 // and the size asked for is reported: it is not read back, so a window that
-// keeps to limits of its own still shows the asked size here.
+// keeps to limits of its own still shows the asked size here. A size that
+// could not be set says why instead.
 void SetDialogSize(const FoundDialog& dialog, const WantedSize& wanted) {
     const PixelSize workArea = WorkAreaSize();
-    const PixelSize current = OuterSize(dialog.handle);
+    const PixelSize current = ReadOuterSize(dialog.handle).size; // a closed window fails below, and says so
     const PixelSize size = ResolveWantedSize(wanted, current, workArea);
-    SetOuterSize(dialog.handle, size);
+    const std::uint32_t error = SetOuterSize(dialog.handle, size);
     WriteFoundLine(dialog);
-    WriteConsoleLine("Size set to " + SizeText(size));
+    WriteConsoleLine(SizeSetLine(error, size));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // paneprobe "caption part" | #handle: prints one window's outer size.
 #include "front/flow.h"
+#include "front/size_lines.h"
 #include "front/window_size.h"
 #include "search/console_line.h"
 #include "text/text.h"
@@ -24,9 +25,9 @@ const ProgramTexts paneprobe = {
 
 // The size is read once, before either line is written.
 void ReportDialogSize(const FoundDialog& dialog) {
-    const PixelSize size = OuterSize(dialog.handle);
+    const SizeReading reading = ReadOuterSize(dialog.handle);
     WriteFoundLine(dialog);
-    WriteConsoleLine("Size: " + SizeText(size));
+    WriteConsoleLine(SizeReadLine(reading.error, reading.size));
 }
 
 } // namespace

@@ -1,18 +1,28 @@
 // The Win32 edge of both programs' own steps: reading and setting a window's
-// outer size in pixels. Failures read as 0 by 0 and are otherwise silent.
+// outer size in pixels. Each call says how it went by the Win32 error code
+// it met, 0 when it worked; nothing here writes a line.
 #pragma once
 
 #include "front/wanted_size.h"
 
 #include <cstdint>
 
-// The outer rectangle's size, frame and title bar included; 0 by 0 when the
-// window is gone.
-PixelSize OuterSize(std::uint32_t handle);
+struct SizeReading {
+    PixelSize size;      // 0 by 0 when it could not be read
+    std::uint32_t error; // 0, or GetLastError of GetWindowRect
+};
 
-// The primary display's work area: the screen less the taskbar and docked bars.
+// The outer rectangle's size, frame and title bar included.
+SizeReading ReadOuterSize(std::uint32_t handle);
+
+// The primary display's work area: the screen less the taskbar and docked
+// bars; 0 by 0 when it cannot be read.
 PixelSize WorkAreaSize();
 
 // Gives the window this outer size (SetWindowPos with SWP_NOMOVE and
-// SWP_NOZORDER): its position and its place in the z-order stay.
-void SetOuterSize(std::uint32_t handle, const PixelSize& size);
+// SWP_NOZORDER): its position and its place in the z-order stay. SetWindowPos
+// waits until the window's thread has handled the change, so the window gets
+// at most 5 seconds to answer a message first; when it does not, nothing is
+// asked of it and the result is ERROR_TIMEOUT. Otherwise 0 once the size is
+// set, or SetWindowPos's error.
+std::uint32_t SetOuterSize(std::uint32_t handle, const PixelSize& size);

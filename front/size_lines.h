@@ -1,0 +1,22 @@
+// The size lines both programs end with, and the Win32 errors that decide
+// them. Stateless and free of Win32.
+#pragma once
+
+#include "front/wanted_size.h"
+
+#include <cstdint>
+
+// The Win32 error codes the lines tell apart (ERROR_ACCESS_DENIED,
+// ERROR_INVALID_WINDOW_HANDLE, ERROR_TIMEOUT).
+constexpr std::uint32_t ErrorAccessDenied = 5;
+constexpr std::uint32_t ErrorInvalidWindowHandle = 1400;
+constexpr std::uint32_t ErrorTimeout = 1460;
+
+// panefit's last line: "Size set to 640x480" with the size asked for when
+// error is 0; otherwise "Size not set: " and why (the window did not respond,
+// has closed, refused a program of lower rights, or "error N.").
+std::string SizeSetLine(std::uint32_t error, const PixelSize& size);
+
+// paneprobe's last line: "Size: 640x480" when error is 0; otherwise
+// "Size not read: " and why (the window has closed, or "error N.").
+std::string SizeReadLine(std::uint32_t error, const PixelSize& size);
