@@ -26,13 +26,17 @@ BOOL CALLBACK OnChildWindow(HWND window, LPARAM) {
     return TRUE;
 }
 
+// A hidden window is never descended, whatever its class, so its class name
+// is read only once it is known to be visible: most top-level windows of a
+// desktop are hidden, and each read is a round trip to the window server.
 BOOL CALLBACK OnTopLevelWindow(HWND window, LPARAM) {
+    inventory.push_back(window);
+    if (!IsWindowVisible(window))
+        return TRUE;
     char className[260] = {};
     GetClassNameA(window, className, sizeof className); // a failure leaves the name empty
-    inventory.push_back(window);
-    if (IsNoDescentClass(TextFromBuffer(className)) || !IsWindowVisible(window))
-        return TRUE;
-    EnumChildWindows(window, OnChildWindow, 0);
+    if (!IsNoDescentClass(TextFromBuffer(className)))
+        EnumChildWindows(window, OnChildWindow, 0);
     return TRUE;
 }
 

@@ -1,5 +1,7 @@
 #include "search/dialog_lookup.h"
+#include "search/dialog_query.h"
 #include "search/window_handle.h"
+#include "search/window_inventory.h"
 #include "tests/window_fixture.h"
 #include "text/text.h"
 
@@ -161,6 +163,101 @@ TEST(DialogLookup, ABusyDesktopIsSearchedToTheEnd) {
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     std::printf("two lookups over more than 6001 windows: %.2f s\n", took.count());
     DestroyFixtureWindow(top);
+}
+
+// The lookup as its calls were first written, for comparison: every
+// top-level window's class name read before its visibility, and the caption
+// of every recorded window read, whatever the query.
+std::vector<HWND> literalInventory;
+
+BOOL CALLBACK LiteralChild(HWND window, LPARAM) {
+    literalInventory.push_back(window);
+    return TRUE;
+}
+
+BOOL CALLBACK LiteralTopLevel(HWND window, LPARAM) {
+    char className[260] = {};
+    GetClassNameA(window, className, sizeof className);
+    literalInventory.push_back(window);
+    const std::string name = className;
+    for (const char* stop : {"COMBOBOX", "COMBOBOXEX32", "SYSIPADDRESS32", "SYSLISTVIEW32", "SYSTABCONTROL32",
+                             "SYSDATATIMEPICK32"})
+        if (name == stop)
+            return TRUE;
+    if (IsWindowVisible(window))
+        EnumChildWindows(window, LiteralChild, 0);
+    return TRUE;
+}
+
+std::vector<std::string> LiteralAnswer(const std::string& query) {
+    literalInventory.clear();
+    EnumWindows(LiteralTopLevel, 0);
+    // This process has no console title that shows a command.
+    const DialogQuery read =
+        ReadDialogQuery(query, ProgramBaseName(), {HandleNumber(GetConsoleWindow()), ""});
+    std::vector<std::string> lines;
+    for (HWND window : literalInventory) {
+        const std::string caption = CaptionOf(window);
+        if (WindowMatches(read, HandleNumber(window), caption))
+            lines.push_back(ResultLine(HandleNumber(window), caption));
+    }
+    return lines;
+}
+
+// Fewer calls, the same answers: hidden top-level windows are not asked their
+// class, and a handle query reads one caption. One spelling of the six
+// no-descent classes at a time, as a process can hold only one.
+TEST(DialogLookup, SameAnswersAsTheLiteralCalls) {
+    const std::vector<std::vector<std::string>> spellings = {
+        {"COMBOBOX", "COMBOBOXEX32", "SYSIPADDRESS32", "SYSLISTVIEW32", "SYSTABCONTROL32",
+         "SYSDATATIMEPICK32"},
+        {"ComboBox", "ComboBoxEx32", "SysIPAddress32", "SysListView32", "SysTabControl32",
+         "SysDataTimePick32"},
+    };
+    for (const std::vector<std::string>& classes : spellings) {
+        const std::string word = UniqueWord();
+        std::vector<HWND> made;
+        auto make = [&](const std::string& caption, HWND parent, bool visible, const std::string& className) {
+            const DWORD style = WS_OVERLAPPED | WS_CAPTION | (visible ? WS_VISIBLE : 0);
+            made.push_back(CreateFixtureWindow({caption, parent, style, className}));
+            return made.back();
+        };
+        HWND dialog = make("Dialog " + word, nullptr, true, FixtureClass);
+        HWND hidden = make("Hidden " + word, nullptr, false, FixtureClass);
+        make("Inside hidden " + word, hidden, true, FixtureClass);
+        for (const std::string& name : classes) {
+            ASSERT_TRUE(RegisterFixtureClass(name)) << name;
+            for (bool visible : {true, false}) {
+                HWND top = make(name + " top " + word, nullptr, visible, name);
+                make("below " + name + " " + word, top, true, FixtureClass);
+            }
+            HWND control = make(name + " control " + word, dialog, true, name);
+            HWND inner = make("inner " + word, control, false, FixtureClass);
+            make("", inner, true, FixtureClass);
+        }
+        std::vector<std::string> queries = {
+            "CAP:" + word, "cap:INNER " + word, "CAP:", "CAP:below sys", "HND:", "HND:0", "XYZ:" + word};
+        for (HWND window : made)
+            queries.push_back("HND:" + Number(window));
+        char hex[32];
+        wsprintfA(hex, "hnd:&H%X", HandleNumber(made.back()));
+        queries.push_back(hex);
+
+        for (const std::string& query : queries) {
+            std::vector<std::string> results;
+            FindDialogs(query, results);
+            const WindowInventory inventory = CollectedWindows();
+            EXPECT_EQ(results, LiteralAnswer(query)) << query;
+            EXPECT_EQ(inventory, literalInventory) << query;
+        }
+        DestroyFixtureWindow(dialog);
+        DestroyFixtureWindow(hidden);
+        for (HWND window : made)
+            if (IsWindow(window) && !GetParent(window))
+                DestroyFixtureWindow(window);
+        for (const std::string& name : classes)
+            UnregisterFixtureClass(name);
+    }
 }
 
 } // namespace
