@@ -8,12 +8,8 @@ namespace {
 
 std::vector<std::string> BuiltPrograms() {
     std::vector<std::string> paths = {ProgramPath("panefit"), ProgramPath("paneprobe")};
-    std::string release = PANEFIT_RELEASE_DIR;
+    const std::string release = WindowsPath(PANEFIT_RELEASE_DIR);
     if (!release.empty()) {
-        if (release[0] == '/') // a Unix path, seen through Wine's drive Z:
-            release = "Z:" + release;
-        for (char& c : release)
-            c = c == '/' ? '\\' : c;
         paths.push_back(release + "\\panefit.exe");
         paths.push_back(release + "\\paneprobe.exe");
     }

@@ -41,16 +41,6 @@ PROCESS_INFORMATION StartProgram(const std::string& name, const std::string& com
 
 namespace {
 
-HANDLE OwnConsoleOutput() {
-    static HANDLE output = [] {
-        FreeConsole();
-        AllocConsole();
-        return CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                           nullptr, OPEN_EXISTING, 0, nullptr);
-    }();
-    return output;
-}
-
 void ClearConsole(HANDLE console) {
     CONSOLE_SCREEN_BUFFER_INFO info = {};
     GetConsoleScreenBufferInfo(console, &info);
@@ -83,11 +73,46 @@ std::string ReadConsoleLines(HANDLE console) {
 
 } // namespace
 
+HANDLE OwnConsoleOutput() {
+    static HANDLE output = [] {
+        FreeConsole();
+        AllocConsole();
+        return CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                           nullptr, OPEN_EXISTING, 0, nullptr);
+    }();
+    return output;
+}
+
+HWND TitleOwnConsole(const std::wstring& title) {
+    OwnConsoleOutput();
+    SetConsoleTitleW(title.c_str());
+    HWND window = GetConsoleWindow();
+    // The console's window takes the title a moment later.
+    for (int i = 0; i < 100; ++i) {
+        wchar_t caption[1024] = {};
+        GetWindowTextW(window, caption, 1024);
+        if (title == caption)
+            break;
+        Sleep(20);
+    }
+    return window;
+}
+
+std::string WindowsPath(std::string path) {
+    if (!path.empty() && path[0] == '/')
+        path = "Z:" + path;
+    for (char& c : path)
+        c = c == '/' ? '\\' : c;
+    return path;
+}
+
 std::string ProgramPath(const std::string& name) {
+    if (name.find('\\') != std::string::npos)
+        return name + ".exe";
     char path[MAX_PATH] = {};
     if (!GetEnvironmentVariableA("PANEFIT_PROGRAM_DIR", path, MAX_PATH))
         GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
+    std::string folder = WindowsPath(path);
     folder.erase(folder.rfind('\\') + 1);
     return folder + name + ".exe";
 }

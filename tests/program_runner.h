@@ -14,8 +14,13 @@ struct ProgramRun {
     bool timedOut = false; // the process was killed at the time limit
 };
 
+// A Unix path ("/work/x") as Wine's drive Z: shows it ("Z:\\work\\x");
+// any other path with its slashes turned into backslashes.
+std::string WindowsPath(std::string path);
+
 // Full path of a program ("panefit") that sits beside this test executable,
-// or in the folder PANEFIT_PROGRAM_DIR names (with a trailing backslash).
+// or in the folder PANEFIT_PROGRAM_DIR names (ending in a slash or
+// backslash). A name that holds a backslash is a path already.
 std::string ProgramPath(const std::string& name);
 
 // Starts the program with exactly commandLine (the program-name part
@@ -26,6 +31,14 @@ ProgramRun RunWithPipe(const std::string& name, const std::string& commandLine, 
 
 // RunWithPipe with nothing to do while the program runs.
 ProgramRun RunThroughPipe(const std::string& name, const std::string& commandLine, DWORD timeoutMs);
+
+// The real console this test process owns, made on first use; the programs
+// that RunInConsole starts run in it, as in a command prompt.
+HANDLE OwnConsoleOutput();
+
+// Gives that console a title, as a shell does while it runs a command, and
+// returns its window once the window shows the title.
+HWND TitleOwnConsole(const std::wstring& title);
 
 // The same with standard output on a real console that this test process
 // owns; the output is read back from the console's screen buffer, one line a

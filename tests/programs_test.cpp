@@ -115,7 +115,9 @@ TEST(Programs, CaptionsReachTheFoundLineWhole) {
 
 TEST(Programs, TheirOwnCommandPromptIsNeverListed) {
     const std::string word = UniqueWord();
-    const std::string copy = "probe copy"; // the marker follows the file's name
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    const std::string copy = std::string(folder) + "probe copy"; // the marker follows the file's name
     ASSERT_TRUE(CopyFileA(ProgramPath("paneprobe").c_str(), ProgramPath(copy).c_str(), FALSE));
     HWND ownPrompt = CreateFixtureWindow({"cmd.exe - paneprobe " + word});
     HWND copyPrompt = CreateFixtureWindow({"Administrator: CMD.EXE - Probe Copy  " + word});

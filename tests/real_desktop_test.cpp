@@ -1,0 +1,151 @@
+// The programs on a desktop as users have it: in consoles that a shell titles
+// with the running command, beside terminals that show that title as their
+// caption, with windows that stop responding and captions that hold control
+// characters.
+#include "search/window_handle.h"
+#include "tests/program_runner.h"
+#include "tests/window_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+namespace {
+
+std::string Found(HWND window, const std::string& caption) {
+    return "Dialog found: #" + std::to_string(HandleNumber(window)) + " \"" + caption + "\"";
+}
+
+std::string SizeOf(HWND window) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
+}
+
+// The title in the ANSI code page, as GetWindowTextA reads it from a window
+// that shows it.
+std::string Ansi(const std::wstring& text) {
+    std::string ansi(text.size() * 2, '\0');
+    ansi.resize(static_cast<std::size_t>(
+        WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), ansi.data(),
+                            static_cast<int>(ansi.size()), nullptr, nullptr)));
+    return ansi;
+}
+
+void ExpectRun(const ProgramRun& run, const std::string& output, const std::string& what) {
+    EXPECT_FALSE(run.timedOut) << what;
+    EXPECT_EQ(run.exitCode, 0u) << what;
+    EXPECT_EQ(run.output, output) << what;
+}
+
+// While the program runs, its console's title shows the command line, and
+// the query is part of it; Windows Terminal shows the same title as its
+// caption. Neither is ever the dialog the user means.
+TEST(RealDesktop, TheOwnConsoleIsNeverTakenForTheDialog) {
+    const std::string word = UniqueWord();
+    const std::wstring wide(word.begin(), word.end());
+    const std::string report = "Report draft " + word;
+    const struct {
+        std::wstring title;
+        std::string program, tail, sizeLine;
+    } rows[] = {
+        {L"Command Prompt - paneprobe  Report draft " + wide, "paneprobe", report,
+         "Size: 320x240"}, // Start menu
+        {L"Administrator: Command Prompt - paneprobe Report draft " + wide, "paneprobe", report,
+         "Size: 320x240"},
+        {L"C:\\WINDOWS\\system32\\cmd.exe - C:\\tools\\paneprobe.exe Report draft " + wide, "paneprobe",
+         report, "Size: 320x240"}, // typed with its path: the marker is not in it
+        {L"Eingabeaufforderung - paneprobe Report draft " + wide, "paneprobe", report, "Size: 320x240"},
+        {L"Administrador: S\u00edmbolo del sistema - paneprobe Report draft " + wide, "paneprobe", report,
+         "Size: 320x240"}, // beyond ASCII, where the console's code page differs from the captions'
+        {L"Command Prompt - panefit  333x222 \"Report draft " + wide + L"\"", "panefit",
+         "333x222 \"" + report + "\"", "Size set to 333x222"},
+    };
+    for (const auto& row : rows) {
+        const std::string commandLine = row.program + " " + row.tail;
+        HWND console = TitleOwnConsole(row.title);
+        ASSERT_NE(console, nullptr);
+        const std::string consoleSize = SizeOf(console);
+        HWND terminal = CreateFixtureWindow({Ansi(row.title)});
+
+        ExpectRun(RunInConsole(row.program, commandLine), "No dialog found.\r\n", commandLine);
+        HWND dialog = CreateFixtureWindow({report});
+        ExpectRun(RunInConsole(row.program, commandLine), Lines({Found(dialog, report), row.sizeLine}),
+                  commandLine);
+        EXPECT_EQ(SizeOf(console), consoleSize) << commandLine;
+        EXPECT_EQ(SizeOf(terminal), "320x240") << commandLine;
+        DestroyFixtureWindow(dialog);
+        DestroyFixtureWindow(terminal);
+    }
+}
+
+// A title that shows no command ("Windows PowerShell") hides only the
+// console's own window: another window of that title stays findable, and a
+// handle finds the console itself.
+TEST(RealDesktop, ATitleWithoutTheCommandHidesOnlyTheConsoleWindow) {
+    const std::string word = UniqueWord();
+    const std::string title = "Windows PowerShell " + word;
+    HWND console = TitleOwnConsole(std::wstring(title.begin(), title.end()));
+    HWND other = CreateFixtureWindow({title});
+    const std::string byHandle = "paneprobe #" + std::to_string(HandleNumber(console));
+    ExpectRun(RunInConsole("paneprobe", "paneprobe PowerShell " + word),
+              Lines({Found(other, title), "Size: 320x240"}), "by caption");
+    ExpectRun(RunWithPipe("paneprobe", byHandle), Lines({Found(console, title), "Size: " + SizeOf(console)}),
+              byHandle);
+    DestroyFixtureWindow(other);
+}
+
+TEST(RealDesktop, AWindowThatDoesNotRespondIsLeftAlone) {
+    const std::string caption = "Frozen " + UniqueWord();
+    HANDLE created = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE thaw = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HWND frozen = nullptr;
+    RegisterFixtureClass("PaneFrozen");
+    std::thread owner([&] {
+        frozen = CreateWindowExA(0, "PaneFrozen", caption.c_str(), WS_OVERLAPPED | WS_CAPTION, 50, 60, 320,
+                                 240, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        ShowWindow(frozen, SW_SHOWNA);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+        SetEvent(created);
+        WaitForSingleObject(thaw, INFINITE); // pumps no messages meanwhile
+        DestroyWindow(frozen);
+    });
+    WaitForSingleObject(created, INFINITE);
+
+    const auto start = std::chrono::steady_clock::now();
+    ExpectRun(RunWithPipe("panefit", "panefit 500x400 \"" + caption + "\""),
+              Lines({Found(frozen, caption), "Size not set: the dialog is not responding."}), "panefit");
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    std::printf("panefit on a window that does not respond: %.2f s\n", took.count());
+    EXPECT_EQ(SizeOf(frozen), "320x240");
+    // Reading the size does not wait on the window.
+    ExpectRun(RunWithPipe("paneprobe", "paneprobe " + caption),
+              Lines({Found(frozen, caption), "Size: 320x240"}), "paneprobe");
+
+    SetEvent(thaw);
+    owner.join();
+    CloseHandle(created);
+    CloseHandle(thaw);
+}
+
+// A console shows a caption's control characters as "?", so a window can
+// neither rewrite the line before it nor send the terminal a sequence; a
+// pipe still gets every byte.
+TEST(RealDesktop, CaptionsCannotDriveTheConsole) {
+    const std::string word = UniqueWord();
+    const std::string caption = "A\rDialog found: #1 \x1b[2J\x07\n\x7f\x81 " + word;
+    const std::string shown = "A?Dialog found: #1 ?[2J???? " + word;
+    HWND window = CreateFixtureWindow({caption});
+    const std::string commandLine = "paneprobe " + word;
+    ExpectRun(RunInConsole("paneprobe", commandLine), Lines({Found(window, shown), "Size: 320x240"}),
+              "console");
+    ExpectRun(RunWithPipe("paneprobe", commandLine), Lines({Found(window, caption), "Size: 320x240"}),
+              "pipe");
+    DestroyFixtureWindow(window);
+}
+
+} // namespace
