@@ -13,6 +13,20 @@ wine32_runs() {
     timeout 300 /usr/lib/wine/wine --version >/dev/null 2>&1
 }
 
+# How 32-bit Windows programs run here: "native" (Wine's 32-bit loader runs
+# on the kernel itself, a fraction of a second per start), "emulated"
+# (through qemu-i386, about a minute per start) or "none".
+wine32_mode() {
+    local binfmt=/proc/sys/fs/binfmt_misc
+    if ! wine32_runs; then
+        echo none
+    elif grep -qx enabled $binfmt/status 2>/dev/null && grep -qx enabled $binfmt/qemu-i386 2>/dev/null; then
+        echo emulated # a registered handler takes i386 programs before the kernel's own loader
+    else
+        echo native
+    fi
+}
+
 # Why 32-bit Windows programs cannot run here.
 wine32_missing_reason() {
     if [ ! -e /proc/sys/fs/binfmt_misc/register ]; then
