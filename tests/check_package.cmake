@@ -1,7 +1,10 @@
 cmake_minimum_required(VERSION 3.20)
 # Fails unless the release zip holds exactly the two shipped programs (the
-# very files that were built), README.md and LICENSE.
-# Use: cmake -DZIP=<package.zip> -DPROGRAMS=<folder of the built exes> -P check_package.cmake
+# very files that were built), README.md and LICENSE, and unless SHA256SUMS
+# beside it has one line per file of the zip, in the format that sha256sum -c
+# reads, with the sums of those files.
+# Use: cmake -DZIP=<package.zip> -DPROGRAMS=<folder of the built exes> [-DSHA256SUM=<sha256sum>]
+#            -P check_package.cmake
 if(NOT EXISTS "${ZIP}")
     message(FATAL_ERROR "${ZIP} does not exist; build the release package first")
 endif()
@@ -25,5 +28,41 @@ foreach(program panefit.exe paneprobe.exe)
         message(FATAL_ERROR "${program} in ${ZIP} is not the one built in ${PROGRAMS}")
     endif()
 endforeach()
+
+get_filename_component(folder "${ZIP}" DIRECTORY)
+set(sums_file "${folder}/SHA256SUMS")
+if(NOT EXISTS "${sums_file}")
+    message(FATAL_ERROR "${sums_file} does not exist")
+endif()
+file(STRINGS "${sums_file}" lines)
+set(named "")
+foreach(line IN LISTS lines)
+    if(NOT line MATCHES "^([0-9a-f]+)  (.+)$")
+        message(FATAL_ERROR "${sums_file}: '${line}' is not '<sha-256>  <name>'")
+    endif()
+    set(sum "${CMAKE_MATCH_1}")
+    set(name "${CMAKE_MATCH_2}")
+    string(LENGTH "${sum}" digits)
+    if(NOT digits EQUAL 64 OR NOT EXISTS "${unpacked}/${name}")
+        message(FATAL_ERROR "${sums_file}: '${line}' names no file of the zip with a SHA-256")
+    endif()
+    file(SHA256 "${unpacked}/${name}" actual)
+    if(NOT sum STREQUAL actual)
+        message(FATAL_ERROR "${sums_file} gives ${name} the sum ${sum}, but it has ${actual}")
+    endif()
+    list(APPEND named "${name}")
+endforeach()
+if(NOT named STREQUAL entries)
+    message(FATAL_ERROR "${sums_file} names '${named}', not each file of the zip in order ('${entries}')")
+endif()
+# The tool users check with reads it the same way.
+if(SHA256SUM)
+    configure_file("${sums_file}" "${unpacked}/SHA256SUMS" COPYONLY)
+    execute_process(COMMAND "${SHA256SUM}" -c --strict SHA256SUMS WORKING_DIRECTORY "${unpacked}"
+                    RESULT_VARIABLE failed OUTPUT_VARIABLE checked ERROR_VARIABLE checked)
+    if(failed)
+        message(FATAL_ERROR "sha256sum -c rejects ${sums_file}:\n${checked}")
+    endif()
+endif()
 file(REMOVE_RECURSE "${unpacked}")
-message(STATUS "${ZIP} holds ${entries}")
+message(STATUS "${ZIP} holds ${entries}, and SHA256SUMS has their sums")
