@@ -1,7 +1,8 @@
-/* The floor for the benchmark: exactly the Win32 work of one caption lookup
-   that matches nothing, in plain C, and nothing else. EnumWindows; class name
-   and visibility of each top-level window; EnumChildWindows of the visible
-   ones; the caption of every recorded window, lower-cased and searched. */
+/* The floor for the benchmark: exactly the Win32 calls that the lookup's
+   rules spell out for either kind of query, in plain C, and nothing else.
+   EnumWindows; class name, then visibility, of each top-level window;
+   EnumChildWindows of the visible ones; the caption of every recorded
+   window, lower-cased and searched for a text that no window holds. */
 #include <windows.h>
 
 #include <stdlib.h>

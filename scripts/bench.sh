@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Benchmark: paneprobe against the floor (bench/floor.c, the bare Win32 work
-# of the same lookup) on a desktop of N recorded windows. Both look for a
-# caption that no window has; they run alternately, RUNS times each, and the
-# ratio of their median times is printed, last line for all sizes.
+# Benchmark: paneprobe against the floor (bench/floor.c, the literal Win32
+# calls of a lookup) on a desktop of N recorded windows, mixed as on a real
+# desktop (bench/crowd.c). Two queries that match nothing are timed: a
+# caption that no window has, and the handle 1. The three commands run in
+# turn, RUNS times each, and the ratio of each query's median time to the
+# floor's is printed; the last line has them all.
 #   bash scripts/bench.sh [windows ...]     default: 5000 20000; RUNS=15
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,11 +21,11 @@ source scripts/wine-session.sh
 wine_session_start bench
 bin=build/test/bin
 
-# Milliseconds one run takes, process start included (the same for both).
+# Milliseconds one run takes, process start included (the same for all).
 time_run() {
     local start end
     start=$(date +%s%N)
-    "$WINE64" "$@" >/dev/null
+    timeout 300 "$WINE64" "$@" >/dev/null
     end=$(date +%s%N)
     echo $(((end - start) / 1000000))
 }
@@ -32,7 +34,12 @@ median() {
     printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
-summary=()
+ratio() {
+    awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'
+}
+
+captions=()
+handles=()
 for windows in "${sizes[@]}"; do
     fifo=$(mktemp -u)
     mkfifo "$fifo"
@@ -41,21 +48,28 @@ for windows in "${sizes[@]}"; do
     read -r _ <"$fifo"
     rm -f "$fifo"
 
-    probe=()
+    caption=()
+    handle=()
     floor=()
     for _ in $(seq "$runs"); do
-        probe+=("$(time_run "$bin/paneprobe.exe" no window has this caption)")
+        caption+=("$(time_run "$bin/paneprobe.exe" no window has this caption)")
+        handle+=("$(time_run "$bin/paneprobe.exe" "#1")")
         floor+=("$(time_run "$bin/bench_floor.exe")")
     done
     kill "$crowd" 2>/dev/null || true
     wait "$crowd" 2>/dev/null || true
 
-    p=$(median "${probe[@]}")
+    c=$(median "${caption[@]}")
+    h=$(median "${handle[@]}")
     f=$(median "${floor[@]}")
-    ratio=$(awk -v p="$p" -v f="$f" 'BEGIN { printf "%.3f", p / f }')
-    echo "$windows windows: paneprobe median $p ms, floor median $f ms over $runs runs each: ratio $ratio"
-    summary+=("$ratio at $windows windows")
+    echo "$windows windows, medians of $runs runs: floor $f ms, caption query $c ms (ratio $(ratio "$c" "$f")), handle query $h ms (ratio $(ratio "$h" "$f"))"
+    captions+=("$(ratio "$c" "$f") at $windows")
+    handles+=("$(ratio "$h" "$f") at $windows")
 done
 wine_session_stop
-joined=$(printf '%s, ' "${summary[@]}")
-echo "ratio paneprobe/floor: ${joined%, }"
+joined() {
+    local text
+    text=$(printf '%s, ' "$@")
+    echo "${text%, }"
+}
+echo "ratio to the floor: caption query $(joined "${captions[@]}"); handle query $(joined "${handles[@]}") windows"
