@@ -14,10 +14,6 @@ namespace {
 const std::string usage = Lines({"Usage: paneprobe \"dialog caption, all or part\"",
                                  "    or paneprobe #12345 (hash followed by dialog handle)"});
 
-std::string Found(HWND window, const std::string& caption) {
-    return "Dialog found: #" + std::to_string(HandleNumber(window)) + " \"" + caption + "\"";
-}
-
 ProgramRun RunWithOutput(const std::string& commandLine, HANDLE output, DWORD creationFlags = 0) {
     const PROCESS_INFORMATION process = StartProgram("paneprobe", commandLine, output, creationFlags);
     const ProgramRun run = FinishProgram(process);

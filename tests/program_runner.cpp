@@ -1,5 +1,7 @@
 #include "tests/program_runner.h"
 
+#include "search/window_handle.h"
+
 #include <gtest/gtest.h>
 
 #include <mutex>
@@ -62,10 +64,7 @@ std::string ReadConsoleLines(HANDLE console) {
         ReadConsoleOutputCharacterW(console, shown.data(), static_cast<DWORD>(shown.size()), {0, row}, &read);
         shown.resize(read);
         shown.erase(shown.find_last_not_of(L' ') + 1);
-        std::string line(shown.size() * 2, '\0');
-        line.resize(static_cast<std::size_t>(
-            WideCharToMultiByte(CP_ACP, 0, shown.data(), static_cast<int>(shown.size()), line.data(),
-                                static_cast<int>(line.size()), nullptr, nullptr)));
+        const std::string line = AnsiText(shown);
         text += row < info.dwCursorPosition.Y ? line + "\r\n" : line;
     }
     return text;
@@ -199,6 +198,18 @@ std::vector<HWND> WaitForWindows(DWORD processId, const std::string& className, 
     return search.found;
 }
 
+std::string Found(HWND window, const std::string& caption) {
+    return "Dialog found: #" + std::to_string(HandleNumber(window)) + " \"" + caption + "\"";
+}
+
+std::string AnsiText(const std::wstring& text) {
+    std::string ansi(text.size() * 2, '\0');
+    ansi.resize(static_cast<std::size_t>(
+        WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), ansi.data(),
+                            static_cast<int>(ansi.size()), nullptr, nullptr)));
+    return ansi;
+}
+
 std::string Lines(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines)
@@ -206,12 +217,14 @@ std::string Lines(const std::vector<std::string>& lines) {
     return text;
 }
 
+void ExpectRun(const ProgramRun& run, const std::string& output, const std::string& what) {
+    EXPECT_FALSE(run.timedOut) << what;
+    EXPECT_EQ(run.exitCode, 0u) << what;
+    EXPECT_EQ(run.output, output) << what;
+}
+
 void ExpectRuns(const std::vector<RunRow>& rows,
                 ProgramRun (*run)(const std::string&, const std::string&, DWORD)) {
-    for (const RunRow& row : rows) {
-        const ProgramRun result = run(row.program, row.commandLine, 20000);
-        EXPECT_FALSE(result.timedOut) << row.commandLine;
-        EXPECT_EQ(result.exitCode, 0u) << row.commandLine;
-        EXPECT_EQ(result.output, row.output) << row.commandLine;
-    }
+    for (const RunRow& row : rows)
+        ExpectRun(run(row.program, row.commandLine, 20000), row.output, row.commandLine);
 }

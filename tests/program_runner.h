@@ -59,6 +59,13 @@ ProgramRun FinishProgram(const PROCESS_INFORMATION& process, DWORD timeoutMs = 2
 // timeoutMs for the first one to be shown (a dialog is shown once it is set up).
 std::vector<HWND> WaitForWindows(DWORD processId, const std::string& className, DWORD timeoutMs = 20000);
 
+// The line both programs write for the one window found:
+// "Dialog found: #<handle> "<caption>"".
+std::string Found(HWND window, const std::string& caption);
+
+// Wide text in the ANSI code page, as GetWindowTextA gives a caption.
+std::string AnsiText(const std::wstring& text);
+
 // The lines joined, each followed by CR LF: what the programs write.
 std::string Lines(const std::vector<std::string>& lines);
 
@@ -66,6 +73,10 @@ std::string Lines(const std::vector<std::string>& lines);
 struct RunRow {
     std::string program, commandLine, output;
 };
+
+// Expects a run that ended by itself, with exit code 0 and exactly this
+// output; what names the run in a failure.
+void ExpectRun(const ProgramRun& run, const std::string& output, const std::string& what);
 
 // Runs each row and expects no time-out, exit code 0 and exactly its output.
 void ExpectRuns(const std::vector<RunRow>& rows,

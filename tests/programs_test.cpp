@@ -10,10 +10,6 @@ std::string Number(HWND window) {
     return std::to_string(HandleNumber(window));
 }
 
-std::string Found(HWND window, const std::string& caption) {
-    return "Dialog found: #" + Number(window) + " \"" + caption + "\"";
-}
-
 std::string Listed(HWND window, const std::string& caption) {
     return "  #" + Number(window) + ":" + caption;
 }

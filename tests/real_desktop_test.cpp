@@ -14,30 +14,10 @@
 
 namespace {
 
-std::string Found(HWND window, const std::string& caption) {
-    return "Dialog found: #" + std::to_string(HandleNumber(window)) + " \"" + caption + "\"";
-}
-
 std::string SizeOf(HWND window) {
     RECT rect = {};
     GetWindowRect(window, &rect);
     return std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
-}
-
-// The title in the ANSI code page, as GetWindowTextA reads it from a window
-// that shows it.
-std::string Ansi(const std::wstring& text) {
-    std::string ansi(text.size() * 2, '\0');
-    ansi.resize(static_cast<std::size_t>(
-        WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), ansi.data(),
-                            static_cast<int>(ansi.size()), nullptr, nullptr)));
-    return ansi;
-}
-
-void ExpectRun(const ProgramRun& run, const std::string& output, const std::string& what) {
-    EXPECT_FALSE(run.timedOut) << what;
-    EXPECT_EQ(run.exitCode, 0u) << what;
-    EXPECT_EQ(run.output, output) << what;
 }
 
 // While the program runs, its console's title shows the command line, and
@@ -68,7 +48,7 @@ TEST(RealDesktop, TheOwnConsoleIsNeverTakenForTheDialog) {
         HWND console = TitleOwnConsole(row.title);
         ASSERT_NE(console, nullptr);
         const std::string consoleSize = SizeOf(console);
-        HWND terminal = CreateFixtureWindow({Ansi(row.title)});
+        HWND terminal = CreateFixtureWindow({AnsiText(row.title)});
 
         ExpectRun(RunInConsole(row.program, commandLine), "No dialog found.\r\n", commandLine);
         HWND dialog = CreateFixtureWindow({report});

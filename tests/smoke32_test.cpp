@@ -13,10 +13,6 @@ namespace {
 
 constexpr DWORD EmulatedTimeoutMs = 15 * 60 * 1000;
 
-std::string Found(HWND window, const std::string& caption) {
-    return "Dialog found: #" + std::to_string(HandleNumber(window)) + " \"" + caption + "\"";
-}
-
 TEST(Smoke32, ShippedProgramsWorkOnRealWindows) {
     const std::string word = UniqueWord();
     WindowPlan probePlan = {"Probe " + word};
