@@ -41,6 +41,11 @@ bool AnswerWithoutWork(const std::string& tail, const ProgramTexts& program) {
     return false;
 }
 
+void WriteSyntaxError(const ProgramTexts& program) {
+    WriteConsoleLine("Syntax Error.");
+    WriteLines(program.usageLines, 2);
+}
+
 void WriteLines(const std::vector<std::string>& lines, int count) {
     for (std::size_t i = 0; i < lines.size() && (count < 0 || i < static_cast<std::size_t>(count)); ++i)
         WriteConsoleLine(lines[i]);
@@ -52,17 +57,21 @@ std::string QueryOfDialogArgument(const std::string& dialogArgument) {
     return "CAP:" + dialogArgument;
 }
 
-bool FindOneDialog(const std::string& dialogArgument, FoundDialog& found) {
+std::vector<std::string> SearchDialogs(const std::string& dialogArgument) {
     std::vector<std::string> results;
-    const int count = FindDialogs(QueryOfDialogArgument(dialogArgument), results);
-    if (count == 0) {
+    FindDialogs(QueryOfDialogArgument(dialogArgument), results); // the count is results.size()
+    return results;
+}
+
+bool ReportSearch(const std::vector<std::string>& results, FoundDialog& found) {
+    if (results.empty()) {
         WriteConsoleLine("No dialog found.");
         return false;
     }
-    if (count > 1) {
+    if (results.size() > 1) {
         WriteConsoleLine("Several dialogs found, please specify which one to take:");
-        for (int i = 0; i < count; ++i)
-            WriteConsoleLine("  " + results[static_cast<std::size_t>(i)]);
+        for (const std::string& line : results)
+            WriteConsoleLine("  " + line);
         return false;
     }
     // "#1312:Caption": the number stops at the first colon, the caption follows it.
@@ -70,6 +79,10 @@ bool FindOneDialog(const std::string& dialogArgument, FoundDialog& found) {
     found.handle = ToHandle(ParseNumber(MidText(line, 2, 2147483647)));
     found.caption = MidText(line, FindText(line, ":") + 1, 2147483647);
     return true;
+}
+
+bool FindOneDialog(const std::string& dialogArgument, FoundDialog& found) {
+    return ReportSearch(SearchDialogs(dialogArgument), found);
 }
 
 void WriteFoundLine(const FoundDialog& dialog) {

@@ -21,6 +21,9 @@ std::string MessageBoxText(const std::vector<std::string>& lines);
 // lines. True when it answered them and the run is over.
 bool AnswerWithoutWork(const std::string& tail, const ProgramTexts& program);
 
+// Writes "Syntax Error." and the program's first two usage lines.
+void WriteSyntaxError(const ProgramTexts& program);
+
 // Writes the first count lines (all when count is -1), one WriteConsoleLine each.
 void WriteLines(const std::vector<std::string>& lines, int count = -1);
 
@@ -33,9 +36,16 @@ struct FoundDialog {
 // "#" and a handle gives "HND:" and the rest; anything else "CAP:" and all of it.
 std::string QueryOfDialogArgument(const std::string& dialogArgument);
 
-// Searches once for the dialog the argument names. With no match it writes
-// "No dialog found.", with several the list of their result lines; with
-// exactly one it writes nothing, fills found and returns true.
+// The result lines of one search for the dialog the argument names, in
+// inventory order; nothing is written.
+std::vector<std::string> SearchDialogs(const std::string& dialogArgument);
+
+// Reports a search: with no match it writes "No dialog found.", with several
+// the list of their result lines; with exactly one it writes nothing, fills
+// found and returns true.
+bool ReportSearch(const std::vector<std::string>& results, FoundDialog& found);
+
+// ReportSearch of one SearchDialogs.
 bool FindOneDialog(const std::string& dialogArgument, FoundDialog& found);
 
 // Writes "Dialog found: #<handle> "<caption>"".
