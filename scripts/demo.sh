@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Shows both programs at work on a sample "Page Setup" dialog, on a private
-# virtual display under Wine, and saves screenshots from before and after.
+# Shows the programs at work on a sample "Page Setup" dialog, and
+# panefit-wait on a "Print Setup" dialog that opens a moment after it starts,
+# on a private virtual display under Wine; saves screenshots from before and
+# after.
 # It runs the shipped 32-bit programs where 32-bit Wine runs them natively.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -8,9 +10,9 @@ started=$(date +%s)
 
 bash scripts/setup.sh
 cmake --preset release >/dev/null
-cmake --build --preset release -j "$(nproc)" --target panefit paneprobe >/dev/null
+cmake --build --preset release -j "$(nproc)" --target panefit paneprobe panefit-wait >/dev/null
 cmake --preset test >/dev/null
-cmake --build --preset test -j "$(nproc)" --target panefit paneprobe sample_dialog >/dev/null
+cmake --build --preset test -j "$(nproc)" --target panefit paneprobe panefit-wait sample_dialog >/dev/null
 
 source scripts/wine-session.sh
 wine_session_start demo
@@ -33,15 +35,18 @@ echo
 shots=build/demo
 mkdir -p "$shots"
 
-# Runs one program as a user would type it, and shows what it prints.
+# Runs one program as a user would type it, and shows what it prints (and
+# panefit-wait's exit code).
 show() {
-    local typed="C:\\>" word
+    local typed="C:\\>" word status=0
     for word in "$@"; do
         [[ "$word" == *" "* ]] && word="\"$word\""
         typed+=" $word"
     done
     echo "$typed"
-    timeout 60 "$wine" "$programs/$1.exe" "${@:2}" | tr -d '\r' | sed 's/^/    /'
+    timeout 60 "$wine" "$programs/$1.exe" "${@:2}" >"$shots/output.txt" || status=$?
+    tr -d '\r' <"$shots/output.txt" | sed 's/^/    /'
+    [ "$1" != panefit-wait ] || echo "    (exit code $status)"
     echo
 }
 
@@ -64,9 +69,14 @@ show paneprobe Page Setup
 show panefit -1x-2 "Print Preview"
 show paneprobe Page
 show paneprobe Print Setup
+echo "A \"Print Setup\" dialog opens two seconds from now; panefit-wait waits for it:"
+timeout 60 "$WINE64" "$bin/sample_dialog.exe" 30 2 &
+late=$!
+show panefit-wait 480x300 "Print Setup" 20
+show paneprobe Print Setup
 screenshot after
 
-kill "$sample" 2>/dev/null || true
+kill "$sample" "$late" 2>/dev/null || true
 wine_session_stop
 echo "Screenshots: $shots/before.png and $shots/after.png"
 echo "Demo took $(( $(date +%s) - started )) s."

@@ -1,5 +1,5 @@
 // The built files themselves, read back: the manifest and the version
-// resource of both programs, in the test build and in the shipped build.
+// resource of every program, in the test build and in the shipped build.
 #include "tests/program_runner.h"
 
 #include <gtest/gtest.h>
@@ -7,11 +7,12 @@
 namespace {
 
 std::vector<std::string> BuiltPrograms() {
-    std::vector<std::string> paths = {ProgramPath("panefit"), ProgramPath("paneprobe")};
+    std::vector<std::string> paths;
     const std::string release = WindowsPath(PANEFIT_RELEASE_DIR);
-    if (!release.empty()) {
-        paths.push_back(release + "\\panefit.exe");
-        paths.push_back(release + "\\paneprobe.exe");
+    for (const char* program : {"panefit", "paneprobe", "panefit-wait"}) {
+        paths.push_back(ProgramPath(program));
+        if (!release.empty())
+            paths.push_back(release + "\\" + program + ".exe");
     }
     return paths;
 }
@@ -54,7 +55,7 @@ TEST(Executables, CarryTheirManifest) {
         "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}", // 10 and 11
     };
     const std::vector<std::string> programs = BuiltPrograms();
-    EXPECT_EQ(programs.size(), 4u) << "the shipped build's folder is not known";
+    EXPECT_EQ(programs.size(), 6u) << "the shipped build's folder is not known";
     for (const std::string& path : programs) {
         const std::string manifest = ManifestOf(path);
         EXPECT_FALSE(manifest.empty()) << path;

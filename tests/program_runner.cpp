@@ -217,14 +217,14 @@ std::string Lines(const std::vector<std::string>& lines) {
     return text;
 }
 
-void ExpectRun(const ProgramRun& run, const std::string& output, const std::string& what) {
+void ExpectRun(const ProgramRun& run, const std::string& output, const std::string& what, DWORD exitCode) {
     EXPECT_FALSE(run.timedOut) << what;
-    EXPECT_EQ(run.exitCode, 0u) << what;
+    EXPECT_EQ(run.exitCode, exitCode) << what;
     EXPECT_EQ(run.output, output) << what;
 }
 
 void ExpectRuns(const std::vector<RunRow>& rows,
                 ProgramRun (*run)(const std::string&, const std::string&, DWORD)) {
     for (const RunRow& row : rows)
-        ExpectRun(run(row.program, row.commandLine, 20000), row.output, row.commandLine);
+        ExpectRun(run(row.program, row.commandLine, 20000), row.output, row.commandLine, row.exitCode);
 }

@@ -69,15 +69,16 @@ std::string AnsiText(const std::wstring& text);
 // The lines joined, each followed by CR LF: what the programs write.
 std::string Lines(const std::vector<std::string>& lines);
 
-// One run of a program and everything it must write.
+// One run of a program, everything it must write and its exit code.
 struct RunRow {
     std::string program, commandLine, output;
+    DWORD exitCode = 0;
 };
 
-// Expects a run that ended by itself, with exit code 0 and exactly this
+// Expects a run that ended by itself, with this exit code and exactly this
 // output; what names the run in a failure.
-void ExpectRun(const ProgramRun& run, const std::string& output, const std::string& what);
+void ExpectRun(const ProgramRun& run, const std::string& output, const std::string& what, DWORD exitCode = 0);
 
-// Runs each row and expects no time-out, exit code 0 and exactly its output.
+// Runs each row and expects no time-out, its exit code and exactly its output.
 void ExpectRuns(const std::vector<RunRow>& rows,
                 ProgramRun (*run)(const std::string&, const std::string&, DWORD) = RunThroughPipe);

@@ -10,15 +10,8 @@
 
 #include <chrono>
 #include <cstdio>
-#include <thread>
 
 namespace {
-
-std::string SizeOf(HWND window) {
-    RECT rect = {};
-    GetWindowRect(window, &rect);
-    return std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
-}
 
 // While the program runs, its console's title shows the command line, and
 // the query is part of it; Windows Terminal shows the same title as its
@@ -79,22 +72,7 @@ TEST(RealDesktop, ATitleWithoutTheCommandHidesOnlyTheConsoleWindow) {
 
 TEST(RealDesktop, AWindowThatDoesNotRespondIsLeftAlone) {
     const std::string caption = "Frozen " + UniqueWord();
-    HANDLE created = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    HANDLE thaw = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    HWND frozen = nullptr;
-    RegisterFixtureClass("PaneFrozen");
-    std::thread owner([&] {
-        frozen = CreateWindowExA(0, "PaneFrozen", caption.c_str(), WS_OVERLAPPED | WS_CAPTION, 50, 60, 320,
-                                 240, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-        ShowWindow(frozen, SW_SHOWNA);
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&message);
-        SetEvent(created);
-        WaitForSingleObject(thaw, INFINITE); // pumps no messages meanwhile
-        DestroyWindow(frozen);
-    });
-    WaitForSingleObject(created, INFINITE);
+    HWND frozen = CreateFrozenWindow(caption);
 
     const auto start = std::chrono::steady_clock::now();
     ExpectRun(RunWithPipe("panefit", "panefit 500x400 \"" + caption + "\""),
@@ -105,11 +83,7 @@ TEST(RealDesktop, AWindowThatDoesNotRespondIsLeftAlone) {
     // Reading the size does not wait on the window.
     ExpectRun(RunWithPipe("paneprobe", "paneprobe " + caption),
               Lines({Found(frozen, caption), "Size: 320x240"}), "paneprobe");
-
-    SetEvent(thaw);
-    owner.join();
-    CloseHandle(created);
-    CloseHandle(thaw);
+    ThawWindow(frozen);
 }
 
 // A console shows a caption's control characters as "?", so a window can

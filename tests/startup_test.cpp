@@ -14,11 +14,20 @@ const std::vector<std::string> paneprobeUsage = {
     "Usage: paneprobe \"dialog caption, all or part\"",
     "    or paneprobe #12345 (hash followed by dialog handle)",
 };
+const std::vector<std::string> panefitWaitUsage = {
+    "Usage: panefit-wait WxH \"dialog caption, all or part\" [seconds]",
+    "    or panefit-wait WxH #12345 [seconds] (hash followed by dialog handle)",
+    panefitUsage[2],
+    panefitUsage[3],
+    "Waits up to seconds (default 30) until exactly one dialog matches",
+    "Exit code: 0 size set, 1 no dialog in time, 2 several dialogs, 3 otherwise",
+};
 const std::string syntaxError = Lines({"Syntax Error.", panefitUsage[0], panefitUsage[1]});
 
 const std::vector<RunRow> usageRows = {
     {"panefit", "panefit /?", Lines(panefitUsage)},
     {"paneprobe", "paneprobe /?", Lines(paneprobeUsage)},
+    {"panefit-wait", "panefit-wait /?", Lines(panefitWaitUsage), 3}, // 3: no size was set
     {"panefit", "\"C:\\Program Files\\panefit.exe\" /?", Lines(panefitUsage)},
     {"paneprobe", "\"paneprobe\"/?", Lines(paneprobeUsage)}, // the tail starts right after the quote
     {"panefit", "renamed.exe    /?", Lines(panefitUsage)},   // the texts keep the program's own name
@@ -64,13 +73,22 @@ TEST(Startup, EmptyCommandLineShowsTheMessageBox) {
     const std::string paneprobeBox = "This utility must be called via the command-line.\r\rUsage:\r"
                                      "paneprobe \"dialog caption, all or part\"\ror \r"
                                      "paneprobe #12345 (hash followed by dialog handle)";
+    const std::string panefitWaitBox =
+        "This utility must be called via the command-line.\r\rUsage:\r"
+        "panefit-wait WxH \"dialog caption, all or part\" [seconds]\ror \r"
+        "panefit-wait WxH #12345 [seconds] (hash followed by dialog handle)\r\r"
+        "Use W or H = -1 to keep current dialog width or height\r"
+        "Use W or H = -2 to give dialog full desktop width or height\r"
+        "Waits up to seconds (default 30) until exactly one dialog matches";
     const struct {
         std::string program, commandLine, title, text;
+        DWORD exitCode;
     } rows[] = {
-        {"panefit", "panefit", "panefit", panefitBox},
-        {"paneprobe", "paneprobe", "paneprobe", paneprobeBox},
-        {"panefit", "panefit.exe    ", "panefit", panefitBox}, // blanks only count as empty
-        {"paneprobe", "\"C:\\tools\\other name.exe\"  ", "paneprobe", paneprobeBox},
+        {"panefit", "panefit", "panefit", panefitBox, 0},
+        {"paneprobe", "paneprobe", "paneprobe", paneprobeBox, 0},
+        {"panefit", "panefit.exe    ", "panefit", panefitBox, 0}, // blanks only count as empty
+        {"paneprobe", "\"C:\\tools\\other name.exe\"  ", "paneprobe", paneprobeBox, 0},
+        {"panefit-wait", "panefit-wait", "panefit-wait", panefitWaitBox, 3},
     };
     for (const auto& row : rows) {
         const PROCESS_INFORMATION process = StartProgram(row.program, row.commandLine);
@@ -85,7 +103,7 @@ TEST(Startup, EmptyCommandLineShowsTheMessageBox) {
         }
         const ProgramRun run = FinishProgram(process);
         EXPECT_FALSE(run.timedOut) << row.commandLine;
-        EXPECT_EQ(run.exitCode, 0u) << row.commandLine;
+        EXPECT_EQ(run.exitCode, row.exitCode) << row.commandLine;
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     }

@@ -1,5 +1,6 @@
 #include "tests/window_fixture.h"
 
+#include <map>
 #include <thread>
 
 namespace {
@@ -72,6 +73,51 @@ HWND AddCrowd(HWND parent, int count, const std::string& lastCaption) {
     return last;
 }
 
+namespace {
+
+struct FrozenWindow {
+    HANDLE thaw;
+    std::thread owner;
+};
+
+// The frozen windows made and not yet thawed, with their threads.
+std::map<HWND, FrozenWindow> frozenWindows;
+
+} // namespace
+
+HWND CreateFrozenWindow(const std::string& caption) {
+    RegisterFixtureClass("PaneFrozen"); // fails, harmlessly, after the first time
+    HANDLE created = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE thaw = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HWND window = nullptr;
+    std::thread owner([&window, created, thaw, caption] {
+        HWND made = CreateWindowExA(0, "PaneFrozen", caption.c_str(), WS_OVERLAPPED | WS_CAPTION, 50, 60, 320,
+                                    240, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        ShowWindow(made, SW_SHOWNA);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+        window = made;
+        SetEvent(created);
+        WaitForSingleObject(thaw, INFINITE); // pumps no messages meanwhile
+        DestroyWindow(made);
+    });
+    WaitForSingleObject(created, INFINITE);
+    CloseHandle(created);
+    frozenWindows[window] = {thaw, std::move(owner)};
+    return window;
+}
+
+void ThawWindow(HWND window) {
+    const auto found = frozenWindows.find(window);
+    if (found == frozenWindows.end())
+        return;
+    SetEvent(found->second.thaw);
+    found->second.owner.join();
+    CloseHandle(found->second.thaw);
+    frozenWindows.erase(found);
+}
+
 void DestroyFixtureWindow(HWND window) {
     OnFixtureThread([&] { DestroyWindow(window); });
 }
@@ -93,6 +139,12 @@ void UnregisterFixtureClass(const std::string& name) {
 std::string UniqueWord() {
     static int counter = 0;
     return "pt" + std::to_string(GetCurrentProcessId()) + "n" + std::to_string(++counter);
+}
+
+std::string SizeOf(HWND window) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
 }
 
 std::string CaptionOf(HWND window) {

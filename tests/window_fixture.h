@@ -30,6 +30,11 @@ HWND CreateFixtureWindow(const WindowPlan& plan);
 // for desktops with many thousand windows.
 HWND AddCrowd(HWND parent, int count, const std::string& lastCaption);
 
+// A shown window whose thread then stops handling messages, as a hung
+// program's does, until ThawWindow destroys it.
+HWND CreateFrozenWindow(const std::string& caption);
+void ThawWindow(HWND window);
+
 // Destroys a window and its descendants.
 void DestroyFixtureWindow(HWND window);
 
@@ -39,6 +44,9 @@ void UnregisterFixtureClass(const std::string& name);
 
 // A word no other window on the desktop holds: the process id and a counter.
 std::string UniqueWord();
+
+// The window's outer size as the programs write it: "640x480".
+std::string SizeOf(HWND window);
 
 // The window's caption as the programs read it (at most 259 bytes).
 std::string CaptionOf(HWND window);

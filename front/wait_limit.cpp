@@ -1,0 +1,18 @@
+#include "front/wait_limit.h"
+
+#include "text/text.h"
+
+WaitLimit ReadWaitLimit(const std::string& argument) {
+    const std::string digits = TrimBlanks(argument);
+    if (digits.empty())
+        return {true, DefaultWaitSeconds};
+    std::uint64_t seconds = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9')
+            return {false, 0};
+        seconds = seconds * 10 + static_cast<std::uint64_t>(c - '0');
+        if (seconds > UINT32_MAX)
+            return {false, 0};
+    }
+    return {true, static_cast<std::uint32_t>(seconds)};
+}
