@@ -8,7 +8,7 @@ packages=(
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64
     googletest
     wine wine64 wine32:i386
-    xvfb imagemagick
+    xvfb imagemagick zip
     qemu-user-static
 )
 
