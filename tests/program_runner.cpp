@@ -4,38 +4,46 @@
 
 #include <gtest/gtest.h>
 
-#include <mutex>
 #include <thread>
-
-namespace {
-
-// Handles are made inheritable only while one process is being created, so
-// that runs started at the same time never hold each other's pipes open.
-std::mutex creatingProcess;
-
-} // namespace
 
 PROCESS_INFORMATION StartProgram(const std::string& name, const std::string& commandLine, HANDLE output,
                                  DWORD creationFlags) {
-    std::lock_guard<std::mutex> lock(creatingProcess);
     SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
     HANDLE nul = CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                              &inheritable, OPEN_EXISTING, 0, nullptr);
-    if (output)
-        SetHandleInformation(output, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = nul;
-    startup.hStdOutput = output;
-    startup.hStdError = nul;
+    // The program inherits its own standard handles and nothing else, so that
+    // runs started at the same time never hold each other's pipes open and
+    // need not wait for each other's start (a minute each under emulation).
+    // A value that names no handle (NULL, a stale one) is passed on as it is.
+    std::vector<HANDLE> inherited = {nul};
+    const bool outputInherited =
+        output && SetHandleInformation(output, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
+    if (outputInherited)
+        inherited.push_back(output);
+    SIZE_T size = 0;
+    InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
+    std::vector<char> attributes(size);
+    auto* list = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(attributes.data());
+    InitializeProcThreadAttributeList(list, 1, 0, &size);
+    UpdateProcThreadAttribute(list, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, inherited.data(),
+                              inherited.size() * sizeof(HANDLE), nullptr, nullptr);
+
+    STARTUPINFOEXA startup = {};
+    startup.StartupInfo.cb = sizeof startup;
+    startup.StartupInfo.dwFlags = STARTF_USESTDHANDLES;
+    startup.StartupInfo.hStdInput = nul;
+    startup.StartupInfo.hStdOutput = output;
+    startup.StartupInfo.hStdError = nul;
+    startup.lpAttributeList = list;
     std::string line = commandLine; // CreateProcessA may write into it
     PROCESS_INFORMATION process = {};
     const std::string path = ProgramPath(name);
-    if (!CreateProcessA(path.c_str(), line.data(), nullptr, nullptr, TRUE, creationFlags, nullptr, nullptr,
-                        &startup, &process))
+    if (!CreateProcessA(path.c_str(), line.data(), nullptr, nullptr, TRUE,
+                        creationFlags | EXTENDED_STARTUPINFO_PRESENT, nullptr, nullptr, &startup.StartupInfo,
+                        &process))
         process = {};
-    if (output)
+    DeleteProcThreadAttributeList(list);
+    if (outputInherited)
         SetHandleInformation(output, HANDLE_FLAG_INHERIT, 0);
     CloseHandle(nul);
     return process;
