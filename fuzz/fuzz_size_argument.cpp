@@ -1,11 +1,7 @@
 // panefit's size argument: a syntax error exactly when there is no x, and the
-// special sides resolved as documented. The same bytes as panefit-wait's
-// limit: valid exactly when they are digits of a 32-bit number, which reads
-// back as those digits.
-#include "front/wait_limit.h"
+// special sides resolved as documented.
 #include "front/wanted_size.h"
 #include "fuzz/check.h"
-#include "text/number.h"
 #include "text/text.h"
 
 #include <cstddef>
@@ -17,15 +13,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const WantedSize wanted = ReadWantedSize(argument);
     const std::string trimmed = TrimBlanks(argument);
     CHECK(wanted.hasSeparator == (trimmed.find_first_of("xX") != std::string::npos));
-
-    const WaitLimit limit = ReadWaitLimit(argument);
-    const bool digits = trimmed.find_first_not_of("0123456789") == std::string::npos;
-    const std::size_t first = trimmed.find_first_not_of('0');
-    const std::string significant = first == std::string::npos ? "0" : trimmed.substr(first);
-    const bool fits = significant.size() < 10 || (significant.size() == 10 && significant <= "4294967295");
-    CHECK(limit.valid == (trimmed.empty() || (digits && fits)));
-    if (limit.valid)
-        CHECK(FormatNumber(limit.seconds) == (trimmed.empty() ? "30" : significant));
     if (!wanted.hasSeparator)
         return 0;
 

@@ -63,7 +63,6 @@ TEST(PanefitWait, ExitCodesTellTheOutcomesApart) {
         {"panefit-wait 500x400 #" + std::to_string(HandleNumber(byHandle)) + " 5",
          Lines({Found(byHandle, "Handle " + word), "Size set to 500x400"}), 0, 0.0, 10.0, byHandle},
         {"panefit-wait 640 " + absent + " 30", syntaxError, 3, 0.0, 10.0, nullptr}, // checked before waiting
-        {"panefit-wait 640x480 " + absent + " 1.5", syntaxError, 3, 0.0, 10.0, nullptr}, // whole seconds only
         {"panefit-wait 500x400 Absent " + word, syntaxError, 3, 0.0, 10.0,
          nullptr},                                          // unquoted: word is argument 3
         {"panefit-wait 500x400 \"Frozen " + word + "\" 30", // at most 5 s; at once once Windows deems it hung
