@@ -13,7 +13,8 @@ endif()
 set(epoch "$ENV{SOURCE_DATE_EPOCH}")
 set(dated "SOURCE_DATE_EPOCH")
 if(NOT epoch MATCHES "^[0-9]+$")
-    execute_process(COMMAND git -C "${CPACK_PANEFIT_SOURCE_DIR}" log -1 --format=%ct
+    # Only reads, so a checkout that another user owns is read too.
+    execute_process(COMMAND git -c "safe.directory=*" -C "${CPACK_PANEFIT_SOURCE_DIR}" log -1 --format=%ct
                     OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET RESULT_VARIABLE failed)
     set(dated "the last commit")
     if(failed OR NOT epoch MATCHES "^[0-9]+$")

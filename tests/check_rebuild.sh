@@ -12,13 +12,15 @@ work=$(mktemp -d /tmp/rebuild.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 copy=$work/another/place/for/the/sources
 
-# The sources as they are in the work tree, with the same last commit (the
-# zip's time) where they are a git checkout.
+# The sources as they are in the work tree, dated as the release build dates
+# them: with the last commit's time.
 mkdir -p "$copy"
-if git -C "$source" rev-parse --git-dir >/dev/null 2>&1; then
-    git clone --quiet --no-checkout "$source" "$copy"
-    (cd "$source" && git ls-files -z -co --exclude-standard | tar --null --ignore-failed-read -T - -cf -) |
-        tar -C "$copy" -xf -
+git=(git -c safe.directory="*" -C "$source") # read only, in a checkout another user may own
+if "${git[@]}" rev-parse --git-dir >/dev/null 2>&1; then
+    "${git[@]}" ls-files -z -co --exclude-standard |
+        (cd "$source" && tar --null --ignore-failed-read -T - -cf -) | tar -C "$copy" -xf -
+    SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$("${git[@]}" log -1 --format=%ct)}
+    export SOURCE_DATE_EPOCH
 else
     (cd "$source" && tar --exclude=./build -cf - .) | tar -C "$copy" -xf -
 fi
