@@ -3,7 +3,7 @@
 # panefit-wait on a "Print Setup" dialog that opens a moment after it starts,
 # on a private virtual display under Wine; saves screenshots from before and
 # after.
-# It runs the shipped 32-bit programs where 32-bit Wine runs them natively.
+# It runs the shipped 32-bit programs wherever 32-bit Wine starts them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 started=$(date +%s)
@@ -17,19 +17,19 @@ cmake --build --preset test -j "$(nproc)" --target panefit paneprobe panefit-wai
 source scripts/wine-session.sh
 wine_session_start demo
 
-# The shipped 32-bit programs where 32-bit Wine runs them natively; the
-# 64-bit test build of the same sources elsewhere (a 32-bit start takes a
-# minute under emulation).
+# The shipped 32-bit programs wherever 32-bit Wine starts them, natively or
+# through qemu-i386; the 64-bit test build of the same sources elsewhere.
 bin=build/test/bin
 mode=$(wine32_mode)
-if [ "$mode" = native ]; then
+if [ "$mode" != none ] && wine32_starts_quickly; then
     programs=build/release/bin
     wine=/usr/lib/wine/wine
-    echo "Showing the shipped 32-bit programs ($programs)."
+    echo "Showing the shipped 32-bit programs ($programs; 32-bit Wine runs $mode here)."
 else
     programs=$bin
     wine=$WINE64
-    echo "Showing the 64-bit test build ($programs): 32-bit Wine is $mode here."
+    [ "$mode" = none ] && why=$(wine32_missing_reason) || why=$(wine32_slow_reason)
+    echo "Showing the 64-bit test build ($programs): $why."
 fi
 echo
 shots=build/demo

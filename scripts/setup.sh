@@ -9,7 +9,6 @@ packages=(
     googletest
     wine wine64 wine32:i386
     xvfb imagemagick zip
-    qemu-user-static
 )
 
 missing=()
@@ -39,13 +38,44 @@ for arch in i686 x86_64; do
 done
 
 # 32-bit Windows programs need Wine's 32-bit loader, an i386 Linux program.
-# Where the kernel cannot run it, qemu-i386 is registered to run it; nothing
-# is registered where it already starts.
-if ! /usr/lib/wine/wine --version >/dev/null 2>&1 && [ "$(id -u)" -eq 0 ]; then
-    binfmt=/proc/sys/fs/binfmt_misc
-    [ -e $binfmt/register ] || mount -t binfmt_misc binfmt_misc $binfmt 2>/dev/null || true
-    if [ -e $binfmt/register ] && [ ! -e $binfmt/qemu-i386 ]; then
-        echo ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F' \
-            >$binfmt/register 2>/dev/null || true
-    fi
+# Where the kernel runs it, nothing more is needed and nothing is registered.
+# Elsewhere qemu-i386 runs it, registered with binfmt_misc; Debian 12's own
+# qemu (7.2) takes a minute per start there, the one from bookworm-backports
+# about a second, so that one is installed and registered.
+binfmt=/proc/sys/fs/binfmt_misc
+handler=$binfmt/qemu-i386
+interpreter=/usr/bin/qemu-i386-static
+[ ! -e $handler ] && /usr/lib/wine/wine --version >/dev/null 2>&1 && exit 0
+if [ "$(id -u)" -ne 0 ]; then
+    echo "setup: the kernel runs no i386 programs; run this script as root to register qemu-i386 for them" >&2
+    exit 0
 fi
+
+# Only this package, and what it pulls, comes from backports: the suite keeps
+# its default low priority, so nothing else is taken from it.
+qemu_version=$(dpkg-query -W -f='${Version}' qemu-user-static 2>/dev/null || true)
+if [ -z "$qemu_version" ] || dpkg --compare-versions "$qemu_version" lt 1:10; then
+    backports=/etc/apt/sources.list.d/bookworm-backports.sources
+    if [ ! -e $backports ]; then
+        mirror=$(apt-get indextargets --format '$(REPO_URI)' 'RELEASE: bookworm' 'IDENTIFIER: Packages' | sed -n 1p)
+        printf 'Types: deb\nURIs: %s\nSuites: bookworm-backports\nComponents: main\nSigned-By: %s\n' \
+            "$mirror" /usr/share/keyrings/debian-archive-keyring.gpg >$backports
+    fi
+    echo "setup: installing qemu-user-static from bookworm-backports"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends -t bookworm-backports qemu-user-static >/dev/null
+fi
+
+[ -e $binfmt/register ] || mount -t binfmt_misc binfmt_misc $binfmt 2>/dev/null || true
+[ -e $binfmt/register ] || { echo "setup: binfmt_misc is not available: qemu-i386 cannot be registered" >&2; exit 0; }
+# With the F flag the kernel keeps the interpreter it opened at registration,
+# through any upgrade: a handler that still runs another qemu than the one
+# installed is registered again. QEMU_VERSION makes qemu-user say its version.
+first_line() { "$@" 2>/dev/null | sed -n 1p; }
+current=$(first_line "$interpreter" --version)
+if [ -e $handler ] && [ "$(QEMU_VERSION=1 first_line /usr/lib/wine/wine)" != "$current" ]; then
+    echo "setup: qemu-i386 was registered with another qemu; registering $current"
+    echo -1 >$handler
+fi
+[ -e $handler ] || echo ":qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:$interpreter:F" >$binfmt/register

@@ -14,8 +14,7 @@ wine32_runs() {
 }
 
 # How 32-bit Windows programs run here: "native" (Wine's 32-bit loader runs
-# on the kernel itself, a fraction of a second per start), "emulated"
-# (through qemu-i386, about a minute per start) or "none".
+# on the kernel itself), "emulated" (through qemu-i386) or "none".
 wine32_mode() {
     local binfmt=/proc/sys/fs/binfmt_misc
     if ! wine32_runs; then
@@ -25,6 +24,28 @@ wine32_mode() {
     else
         echo native
     fi
+}
+
+# Within a session: true when a 32-bit program starts and ends within
+# Wine32StartLimit seconds. Natively that takes a fraction of a second, through
+# the qemu-i386 of bookworm-backports about one; Debian 12's own qemu-i386
+# takes a minute, and the test suite would then take hours.
+Wine32StartLimit=10
+wine32_starts_quickly() {
+    local root started
+    root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+    started=$(date +%s%N)
+    timeout $((Wine32StartLimit + 5)) /usr/lib/wine/wine "$root/build/release/bin/paneprobe.exe" /? \
+        </dev/null >/dev/null 2>&1 || return 1
+    [ $(($(date +%s%N) - started)) -le $((Wine32StartLimit * 1000000000)) ]
+}
+
+# Why 32-bit programs start slowly here, and what to run.
+wine32_slow_reason() {
+    local qemu
+    qemu=$(QEMU_VERSION=1 /usr/lib/wine/wine 2>/dev/null | sed -n 1p)
+    echo "a 32-bit program takes more than $Wine32StartLimit s to start here (through ${qemu:-qemu-i386});" \
+        "run scripts/setup.sh as root: it installs and registers qemu-i386 10 from bookworm-backports"
 }
 
 # Why 32-bit Windows programs cannot run here.

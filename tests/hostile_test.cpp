@@ -142,10 +142,13 @@ TEST(Hostile, ADesktopOf20000WindowsAndAWindowThatVanishes) {
 
     // Closed between paneprobe's search and its size query: with the crowd
     // the search takes seconds, and the window, on top, is read early in it.
-    // The moment to close it is tuned until it falls in between.
-    DWORD delayMs = 1200;
+    // The moment to close it is sought by bisection between the latest delay
+    // that closed it too early and the earliest that closed it too late: the
+    // span between is under half a second where each start takes a second
+    // more or less (32-bit Wine through qemu-i386).
+    DWORD delayMs = 1200, tooEarlyMs = 0, tooLateMs = 0;
     bool caughtInBetween = false;
-    for (int attempt = 0; attempt < 8 && !caughtInBetween; ++attempt) {
+    for (int attempt = 0; attempt < 12 && !caughtInBetween; ++attempt) {
         const std::string name = "Fleeting " + UniqueWord();
         HWND fleeting = CreateFixtureWindow({name});
         const ProgramRun run = RunWithPipe("paneprobe", "paneprobe " + name, 120000, [&] {
@@ -154,13 +157,14 @@ TEST(Hostile, ADesktopOf20000WindowsAndAWindowThatVanishes) {
         });
         EXPECT_EQ(run.exitCode, 0u);
         if (run.output == "No dialog found.\r\n")
-            delayMs += delayMs / 2; // gone before the search read it
+            tooEarlyMs = delayMs; // gone before the search read it
         else if (run.output == Lines({Found(fleeting, name), "Size: 320x240"}))
-            delayMs /= 2; // gone only after the size was read
+            tooLateMs = delayMs; // gone only after the size was read
         else {
             EXPECT_EQ(run.output, Lines({Found(fleeting, name), "Size not read: the dialog has closed."}));
             caughtInBetween = true;
         }
+        delayMs = tooLateMs ? (tooEarlyMs + tooLateMs) / 2 : delayMs * 3 / 2;
     }
     EXPECT_TRUE(caughtInBetween);
     DestroyFixtureWindow(crowd);
