@@ -74,11 +74,13 @@ bool ReportSearch(const std::vector<std::string>& results, FoundDialog& found) {
             WriteConsoleLine("  " + line);
         return false;
     }
-    // "#1312:Caption": the number stops at the first colon, the caption follows it.
-    const std::string& line = results.front();
-    found.handle = ToHandle(ParseNumber(MidText(line, 2, 2147483647)));
-    found.caption = MidText(line, FindText(line, ":") + 1, 2147483647);
+    found = DialogOfResultLine(results.front());
     return true;
+}
+
+FoundDialog DialogOfResultLine(const std::string& line) {
+    return {ToHandle(ParseNumber(MidText(line, 2, 2147483647))),
+            MidText(line, FindText(line, ":") + 1, 2147483647)};
 }
 
 bool FindOneDialog(const std::string& dialogArgument, FoundDialog& found) {

@@ -40,6 +40,10 @@ std::string QueryOfDialogArgument(const std::string& dialogArgument);
 // inventory order; nothing is written.
 std::vector<std::string> SearchDialogs(const std::string& dialogArgument);
 
+// The window of a result line "#1312:Caption": the number stops at the
+// first colon, the caption follows it.
+FoundDialog DialogOfResultLine(const std::string& line);
+
 // Reports a search: with no match it writes "No dialog found.", with several
 // the list of their result lines; with exactly one it writes nothing, fills
 // found and returns true.

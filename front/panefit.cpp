@@ -31,7 +31,7 @@ const ProgramTexts panefit = {
 int main() {
     if (AnswerWithoutWork(CommandTail(), panefit))
         return 0;
-    const WantedSize size = ReadSizeArgument(panefit);
+    const WantedSize size = ReadSizeArgument(CommandArgument(1), panefit);
     if (!size.hasSeparator)
         return 0;
     FoundDialog dialog;

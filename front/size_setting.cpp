@@ -5,22 +5,30 @@
 #include "search/console_line.h"
 #include "text/text.h"
 
-WantedSize ReadSizeArgument(const ProgramTexts& program) {
-    const WantedSize size = ReadWantedSize(CommandArgument(1));
+WantedSize ReadSizeArgument(const std::string& argument, const ProgramTexts& program) {
+    const WantedSize size = ReadWantedSize(argument);
     if (!size.hasSeparator)
         WriteSyntaxError(program);
     return size;
 }
 
-// Both sizes are read even when no side is special. The size asked for is
-// reported, not read back, so a window that keeps to limits of its own still
-// shows the asked size here.
-std::uint32_t SetDialogSize(const FoundDialog& dialog, const WantedSize& wanted) {
+PixelSize SizeToSet(const FoundDialog& dialog, const WantedSize& wanted) {
     const PixelSize workArea = WorkAreaSize();
-    const PixelSize current = ReadOuterSize(dialog.handle).size; // a closed window fails below, and says so
-    const PixelSize size = ResolveWantedSize(wanted, current, workArea);
-    const std::uint32_t error = SetOuterSize(dialog.handle, size);
+    const PixelSize current =
+        ReadOuterSize(dialog.handle).size; // a closed window fails when set, and says so
+    return ResolveWantedSize(wanted, current, workArea);
+}
+
+// The size asked for is reported, not read back, so a window that keeps to
+// limits of its own still shows the asked size here.
+void WriteSizeSetLines(const FoundDialog& dialog, std::uint32_t error, const PixelSize& size) {
     WriteFoundLine(dialog);
     WriteConsoleLine(SizeSetLine(error, size));
+}
+
+std::uint32_t SetDialogSize(const FoundDialog& dialog, const WantedSize& wanted) {
+    const PixelSize size = SizeToSet(dialog, wanted);
+    const std::uint32_t error = SetOuterSize(dialog.handle, size);
+    WriteSizeSetLines(dialog, error, size);
     return error;
 }

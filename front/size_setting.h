@@ -8,12 +8,19 @@
 
 #include <cstdint>
 
-// Reads the size argument, argument 1. When it has no "x" it writes
+// Reads the size argument (argument 1). When it has no "x" it writes
 // "Syntax Error." and the program's first two usage lines, and the result
 // has no separator: the run is over, and no window is searched.
-WantedSize ReadSizeArgument(const ProgramTexts& program);
+WantedSize ReadSizeArgument(const std::string& argument, const ProgramTexts& program);
 
-// Reads the work area and the window's current size, resolves -1 and -2,
-// resizes the window, then writes the found line and the size line. Gives
-// 0 when the size was set, else the Win32 error that the size line names.
+// The size the window is to get: -1 and -2 resolved against its current size
+// and the work area, both read now, whether or not a side is special.
+PixelSize SizeToSet(const FoundDialog& dialog, const WantedSize& wanted);
+
+// The found line, then "Size set to ..." or the "Size not set: ..." line of
+// the Win32 error.
+void WriteSizeSetLines(const FoundDialog& dialog, std::uint32_t error, const PixelSize& size);
+
+// Resizes the window to SizeToSet, then writes its lines. Gives 0 when the
+// size was set, else the Win32 error that the size line names.
 std::uint32_t SetDialogSize(const FoundDialog& dialog, const WantedSize& wanted);

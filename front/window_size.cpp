@@ -1,6 +1,7 @@
 #include "front/window_size.h"
 
 #include "front/size_lines.h"
+#include "front/window_readiness.h"
 #include "search/window_handle.h"
 
 static_assert(ErrorAccessDenied == ERROR_ACCESS_DENIED &&
@@ -12,14 +13,6 @@ constexpr UINT AnswerTimeoutMs = 5000;
 
 PixelSize SizeOf(const RECT& rect) {
     return {rect.right - rect.left, rect.bottom - rect.top};
-}
-
-// False only when the window's thread lets the message wait: a window that is
-// gone or refuses it is left to SetWindowPos, which says why.
-bool WindowAnswers(HWND window) {
-    DWORD_PTR ignored = 0;
-    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, AnswerTimeoutMs, &ignored) != 0 ||
-           GetLastError() != ERROR_TIMEOUT;
 }
 
 } // namespace
@@ -38,9 +31,9 @@ PixelSize WorkAreaSize() {
 }
 
 std::uint32_t SetOuterSize(std::uint32_t handle, const PixelSize& size) {
-    HWND window = WindowOfNumber(handle);
-    if (!WindowAnswers(window))
+    if (!WindowAnswers(handle, AnswerTimeoutMs))
         return ErrorTimeout;
+    HWND window = WindowOfNumber(handle);
     const bool set = SetWindowPos(window, nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER);
     const std::uint32_t error = set ? 0 : GetLastError();
     // A window that closes while it handles the change makes SetWindowPos

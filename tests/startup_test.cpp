@@ -19,7 +19,7 @@ const std::vector<std::string> panefitWaitUsage = {
     "    or panefit-wait WxH #12345 [seconds] (hash followed by dialog handle)",
     panefitUsage[2],
     panefitUsage[3],
-    "Waits up to seconds (default 30) until exactly one dialog matches",
+    "Waits up to seconds (default 30) until exactly one dialog is shown",
     "Exit code: 0 size set, 1 no dialog in time, 2 several dialogs, 3 otherwise",
 };
 const std::string syntaxError = Lines({"Syntax Error.", panefitUsage[0], panefitUsage[1]});
@@ -79,7 +79,7 @@ TEST(Startup, EmptyCommandLineShowsTheMessageBox) {
         "panefit-wait WxH #12345 [seconds] (hash followed by dialog handle)\r\r"
         "Use W or H = -1 to keep current dialog width or height\r"
         "Use W or H = -2 to give dialog full desktop width or height\r"
-        "Waits up to seconds (default 30) until exactly one dialog matches";
+        "Waits up to seconds (default 30) until exactly one dialog is shown";
     const struct {
         std::string program, commandLine, title, text;
         DWORD exitCode;

@@ -58,6 +58,10 @@ TEST(Text, ArgumentOfTail) {
     };
     for (const auto& row : rows)
         EXPECT_EQ(ArgumentOfTail(row.tail, row.n), row.argument) << row.tail << " #" << row.n;
+    // panefit-wait counts an empty pair of quotes where it stands.
+    EXPECT_EQ(ArgumentOfTail("640x480 \"\" 20", 2, EmptyQuotes::Counted), "");
+    EXPECT_EQ(ArgumentOfTail("640x480 \"\" 20", 3, EmptyQuotes::Counted), "20");
+    EXPECT_EQ(ArgumentOfTail("\"\"\"ab\"", 2, EmptyQuotes::Counted), "ab");
 }
 
 TEST(Text, Trimming) {

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <vector>
 
 namespace {
 
@@ -64,9 +65,13 @@ TEST(PanefitWait, ExitCodesTellTheOutcomesApart) {
          Lines({Found(byHandle, "Handle " + word), "Size set to 500x400"}), 0, 0.0, 10.0, byHandle},
         {"panefit-wait 640 " + absent + " 30", syntaxError, 3, 0.0, 10.0, nullptr}, // checked before waiting
         {"panefit-wait 500x400 Absent " + word, syntaxError, 3, 0.0, 10.0,
-         nullptr},                                          // unquoted: word is argument 3
-        {"panefit-wait 500x400 \"Frozen " + word + "\" 30", // at most 5 s; at once once Windows deems it hung
-         Lines({Found(frozen, "Frozen " + word), "Size not set: the dialog is not responding."}), 3, 0.0,
+         nullptr}, // unquoted: word is argument 3
+        {"panefit-wait 500x400 \"\" 30", syntaxError, 3, 0.0, 10.0,
+         nullptr}, // "%CAPTION%" of an empty CAPTION
+        {"panefit-wait 500x400", syntaxError, 3, 0.0, 10.0, nullptr},
+        {"panefit-wait 500x400 # 30", syntaxError, 3, 0.0, 10.0, nullptr},
+        {"panefit-wait 500x400 \"Frozen " + word + "\" 3", // waits for an answer up to the limit
+         Lines({Found(frozen, "Frozen " + word), "Size not set: the dialog is not responding."}), 3, 3.0,
          15.0, nullptr},
     };
     for (const auto& row : rows) {
@@ -83,6 +88,77 @@ TEST(PanefitWait, ExitCodesTellTheOutcomesApart) {
     ThawWindow(frozen);
     for (HWND window : {twin, specialWindow, byHandle})
         DestroyFixtureWindow(window);
+}
+
+// A program beside this test executable, also where the tests run the
+// shipped programs from another folder.
+std::string BesideThisTest(const std::string& name) {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder = path;
+    return folder.erase(folder.rfind('\\') + 1) + name;
+}
+
+// The top-level windows of a process with this caption, hidden ones too.
+std::vector<HWND> WindowsCaptioned(DWORD processId, const std::string& caption) {
+    struct Search {
+        DWORD processId;
+        std::string caption;
+        std::vector<HWND> found;
+    } search = {processId, caption, {}};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* wanted = reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == wanted->processId && CaptionOf(window) == wanted->caption)
+                wanted->found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Programs that show their window only once it is ready, or lay it out
+// after showing it (tests/window_patterns.cpp): the shown window ends at the
+// asked size, and a hidden one is neither waited for nor touched.
+TEST(PanefitWait, SizesAWindowOnlyOnceItIsReady) {
+    const struct {
+        std::string pattern;
+        DWORD exitCode; // 0: the shown window is sized, 1: none is shown, 3: the program wins
+    } rows[] = {
+        {"hidden-loading", 0}, {"slow-init", 0},   {"late-layout", 0},
+        {"hidden-twin", 0},    {"never-shown", 1}, {"restless", 3},
+    };
+    for (const auto& row : rows) {
+        const std::string caption = row.pattern + " " + UniqueWord();
+        // The window comes 1.5 s after the start, once panefit-wait waits.
+        const PROCESS_INFORMATION program =
+            StartProgram(BesideThisTest("window_patterns"),
+                         "window_patterns " + row.pattern + " 1500 \"" + caption + "\"");
+        const std::string limit = row.exitCode == 0 ? " 20" : " 4";
+        const ProgramRun run =
+            RunThroughPipe("panefit-wait", "panefit-wait 640x480 \"" + caption + "\"" + limit, 40000);
+        Sleep(1000); // any sizing of the program's own is over
+        HWND shown = nullptr;
+        for (HWND window : WindowsCaptioned(program.dwProcessId, caption)) {
+            if (IsWindowVisible(window))
+                shown = window;
+            else
+                EXPECT_EQ(SizeOf(window), "300x200") << row.pattern; // untouched
+        }
+        const std::string lastLine =
+            row.exitCode == 0 ? "Size set to 640x480" : "Size not set: the dialog keeps resizing itself.";
+        ExpectRun(run, row.exitCode == 1 ? "No dialog found.\r\n" : Lines({Found(shown, caption), lastLine}),
+                  row.pattern, row.exitCode);
+        if (shown) {
+            EXPECT_EQ(SizeOf(shown), row.exitCode == 0 ? "640x480" : "520x360") << row.pattern;
+        }
+        TerminateProcess(program.hProcess, 0);
+        WaitForSingleObject(program.hProcess, 5000);
+        CloseHandle(program.hThread);
+        CloseHandle(program.hProcess);
+    }
 }
 
 } // namespace

@@ -7,8 +7,8 @@ const std::string& CommandTail() {
     return tail;
 }
 
-std::string CommandArgument(int n) {
-    return ArgumentOfTail(CommandTail(), n);
+std::string CommandArgument(int n, EmptyQuotes empty) {
+    return ArgumentOfTail(CommandTail(), n, empty);
 }
 
 std::string ProgramBaseName() {

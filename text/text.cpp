@@ -34,7 +34,7 @@ std::string TailOfCommandLine(const std::string& commandLine) {
     return commandLine.substr(i);
 }
 
-std::string ArgumentOfTail(const std::string& tail, int n) {
+std::string ArgumentOfTail(const std::string& tail, int n, EmptyQuotes empty) {
     int found = 0;
     std::size_t i = 0;
     for (;;) {
@@ -47,7 +47,7 @@ std::string ArgumentOfTail(const std::string& tail, int n) {
             const std::size_t end = close == std::string::npos ? tail.size() : close;
             argument = tail.substr(i + 1, end - i - 1);
             i = close == std::string::npos ? tail.size() : close + 1;
-            if (argument.empty())
+            if (argument.empty() && empty == EmptyQuotes::Skipped)
                 continue;
         } else {
             const std::size_t blank = tail.find(' ', i);

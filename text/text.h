@@ -19,13 +19,19 @@ std::string TailOfCommandLine(const std::string& commandLine);
 // TailOfCommandLine of this process's GetCommandLineA, read once.
 const std::string& CommandTail();
 
+// What an empty pair of double quotes is: no argument at all (panefit and
+// paneprobe), or an empty argument in its place, as a batch file's "%NAME%"
+// of an unset NAME means it (panefit-wait).
+enum class EmptyQuotes { Skipped, Counted };
+
 // The n-th (from 1) argument of a tail. Only blanks separate arguments; a
 // double-quoted argument loses its quotes and may hold blanks; "" is no
-// argument at all. Gives "" when the tail has fewer than n arguments or n < 1.
-std::string ArgumentOfTail(const std::string& tail, int n);
+// argument at all unless counted. Gives "" when the tail has fewer than n
+// arguments or n < 1.
+std::string ArgumentOfTail(const std::string& tail, int n, EmptyQuotes empty = EmptyQuotes::Skipped);
 
 // ArgumentOfTail of CommandTail().
-std::string CommandArgument(int n);
+std::string CommandArgument(int n, EmptyQuotes empty = EmptyQuotes::Skipped);
 
 // The text without leading and trailing blanks (byte 32 only; TABs stay).
 std::string TrimBlanks(std::string text);

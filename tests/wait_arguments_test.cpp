@@ -1,10 +1,10 @@
-#include "front/wait_limit.h"
+#include "front/wait_arguments.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(WaitLimit, ReadWaitLimit) {
+TEST(WaitArguments, ReadWaitLimit) {
     const struct {
         std::string argument;
         bool valid;
@@ -24,6 +24,21 @@ TEST(WaitLimit, ReadWaitLimit) {
             EXPECT_EQ(limit.seconds, row.seconds) << row.argument;
         }
     }
+}
+
+TEST(WaitArguments, CanNameDialog) {
+    const struct {
+        std::string argument;
+        bool can;
+    } rows[] = {
+        {"Page Setup", true}, {"#1312", true},      {"#4294967295", true},
+        {"#&H520", true},     {"#1312:Page", true}, // a result line without its "#" names its handle
+        {"", false},                                // missing, or typed as ""
+        {"#", false},         {"#abc", false},      {"#0", false}, // no handle is 0
+        {"#-5", false},       {"#1312.5", false},   {"#4294967296", false},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(CanNameDialog(row.argument), row.can) << row.argument;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
-#include "front/wait_limit.h"
+#include "front/wait_arguments.h"
 
+#include "text/number.h"
 #include "text/text.h"
 
 WaitLimit ReadWaitLimit(const std::string& argument) {
@@ -15,4 +16,13 @@ WaitLimit ReadWaitLimit(const std::string& argument) {
             return {false, 0};
     }
     return {true, static_cast<std::uint32_t>(seconds)};
+}
+
+bool CanNameDialog(const std::string& dialogArgument) {
+    if (dialogArgument.empty())
+        return false;
+    if (MidText(dialogArgument, 1, 1) != "#")
+        return true;
+    const Number handle = ParseNumber(MidText(dialogArgument, 2, 2147483647));
+    return handle >= 1 && handle <= 4294967295.0L && handle == static_cast<Number>(ToHandle(handle));
 }

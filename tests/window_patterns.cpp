@@ -1,0 +1,123 @@
+// A program that makes its window the way real programs do, for the tests of
+// panefit-wait: the caption comes long before the window is ready.
+// Usage: window_patterns PATTERN DELAY_MS "CAPTION"
+// After DELAY_MS it makes one window of that caption, as PATTERN says:
+//   hidden-loading  hidden while it loads (2 s, handling messages), then given
+//                   its saved size, 520x360, and shown
+//   slow-init       a dialog box whose WM_INITDIALOG takes 7 s
+//   late-layout     shown at once, laid out at 520x360 0.3 s later
+//   hidden-twin     a shown window and a hidden owner window of that caption
+//   never-shown     hidden for good
+//   restless        shown at once, and laid out at 520x360 every 0.2 s
+// Its windows start at 300x200 pixels, the dialog box at 200x120 dialog
+// units. It ends after a minute, or when one of its windows closes.
+#include <windows.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int SavedWidth = 520, SavedHeight = 360;
+
+// Handles messages for ms milliseconds, as a program does while it loads.
+void HandleMessagesFor(DWORD ms) {
+    const ULONGLONG until = GetTickCount64() + ms;
+    for (ULONGLONG now = GetTickCount64(); now < until; now = GetTickCount64()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(until - now), QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+    }
+}
+
+LRESULT CALLBACK PatternProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_TIMER) { // the late layout, once or again and again
+        if (wParam == 1)
+            KillTimer(window, wParam);
+        SetWindowPos(window, nullptr, 0, 0, SavedWidth, SavedHeight,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (message == WM_DESTROY)
+        PostQuitMessage(0);
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND MakeWindow(const std::string& caption, HWND owner = nullptr) {
+    return CreateWindowA("PanePattern", caption.c_str(), WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME, 80, 90,
+                         300, 200, owner, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+INT_PTR CALLBACK SlowDialogProc(HWND, UINT message, WPARAM, LPARAM) {
+    if (message == WM_INITDIALOG) {
+        Sleep(7000); // loads its data, handling no messages meanwhile
+        return TRUE;
+    }
+    return FALSE;
+}
+
+void CALLBACK EndProgram(HWND, UINT, UINT_PTR, DWORD) {
+    ExitProcess(0);
+}
+
+static_assert(sizeof(DLGTEMPLATE) % sizeof(WORD) == 0);
+
+// A dialog box template in memory: no resource script needed.
+std::vector<WORD> DialogTemplate(const std::string& caption) {
+    std::vector<WORD> words(sizeof(DLGTEMPLATE) / sizeof(WORD), 0);
+    auto* dialog = reinterpret_cast<DLGTEMPLATE*>(words.data());
+    dialog->style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+    dialog->x = 40;
+    dialog->y = 40;
+    dialog->cx = 200;
+    dialog->cy = 120;
+    words.push_back(0); // no menu
+    words.push_back(0); // the standard dialog class
+    for (char c : caption)
+        words.push_back(static_cast<WORD>(static_cast<unsigned char>(c)));
+    words.push_back(0);
+    return words;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 4)
+        return 2;
+    const std::string pattern = argv[1];
+    const std::string caption = argv[3];
+    SetTimer(nullptr, 0, 60000, EndProgram);
+
+    WNDCLASSA patternClass = {};
+    patternClass.lpfnWndProc = PatternProc;
+    patternClass.hInstance = GetModuleHandleA(nullptr);
+    patternClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    patternClass.lpszClassName = "PanePattern";
+    RegisterClassA(&patternClass);
+    HandleMessagesFor(static_cast<DWORD>(std::atoi(argv[2])));
+
+    if (pattern == "slow-init") {
+        const std::vector<WORD> dialog = DialogTemplate(caption);
+        DialogBoxIndirectParamA(GetModuleHandleA(nullptr),
+                                reinterpret_cast<const DLGTEMPLATE*>(dialog.data()), nullptr, SlowDialogProc,
+                                0);
+        return 0;
+    }
+    HWND window = MakeWindow(caption);
+    if (pattern == "hidden-loading") {
+        HandleMessagesFor(2000);
+        SetWindowPos(window, nullptr, 0, 0, SavedWidth, SavedHeight,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ShowWindow(window, SW_SHOWNA);
+    } else if (pattern == "late-layout" || pattern == "restless") {
+        ShowWindow(window, SW_SHOWNA);
+        SetTimer(window, pattern == "late-layout" ? 1 : 2, pattern == "late-layout" ? 300 : 200, nullptr);
+    } else if (pattern == "hidden-twin") {
+        ShowWindow(MakeWindow(caption, window), SW_SHOWNA);
+    }
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0)
+        DispatchMessageA(&message);
+    return 0;
+}
