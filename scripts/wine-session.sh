@@ -84,7 +84,7 @@ wine_session_start() {
     local kind=win64
     wine32_runs && kind=wow64
     if [ "$(cat "$WINEPREFIX/.prepared" 2>/dev/null)" != "$kind" ]; then
-        echo "wine: preparing the $kind prefix $WINEPREFIX (once; minutes with 32-bit emulation)"
+        echo "wine: preparing the $kind prefix $WINEPREFIX (once)"
         rm -rf "$WINEPREFIX"
         mkdir -p "$WINEPREFIX"
         timeout 900 "$WINE64" wineboot -i >/dev/null 2>&1 || true

@@ -8,7 +8,7 @@
 //   late-layout     shown at once, laid out at 520x360 0.3 s later
 //   hidden-twin     a shown window and a hidden owner window of that caption
 //   never-shown     hidden for good
-//   restless        shown at once, and laid out at 520x360 every 0.2 s
+//   restless        shown at once, and laid out at 520x360 every 0.1 s
 // Its windows start at 300x200 pixels, the dialog box at 200x120 dialog
 // units. It ends after a minute, or when one of its windows closes.
 #include <windows.h>
@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
         ShowWindow(window, SW_SHOWNA);
     } else if (pattern == "late-layout" || pattern == "restless") {
         ShowWindow(window, SW_SHOWNA);
-        SetTimer(window, pattern == "late-layout" ? 1 : 2, pattern == "late-layout" ? 300 : 200, nullptr);
+        SetTimer(window, pattern == "late-layout" ? 1 : 2, pattern == "late-layout" ? 300 : 100, nullptr);
     } else if (pattern == "hidden-twin") {
         ShowWindow(MakeWindow(caption, window), SW_SHOWNA);
     }
