@@ -45,6 +45,8 @@ done
 binfmt=/proc/sys/fs/binfmt_misc
 handler=$binfmt/qemu-i386
 interpreter=/usr/bin/qemu-i386-static
+# Mounted first, so that a handler registered earlier is seen.
+[ -e $binfmt/register ] || [ "$(id -u)" -ne 0 ] || mount -t binfmt_misc binfmt_misc $binfmt 2>/dev/null || true
 [ ! -e $handler ] && /usr/lib/wine/wine --version >/dev/null 2>&1 && exit 0
 if [ "$(id -u)" -ne 0 ]; then
     echo "setup: the kernel runs no i386 programs; run this script as root to register qemu-i386 for them" >&2
@@ -67,7 +69,6 @@ if [ -z "$qemu_version" ] || dpkg --compare-versions "$qemu_version" lt 1:10; th
     apt-get install -y -qq --no-install-recommends -t bookworm-backports qemu-user-static >/dev/null
 fi
 
-[ -e $binfmt/register ] || mount -t binfmt_misc binfmt_misc $binfmt 2>/dev/null || true
 [ -e $binfmt/register ] || { echo "setup: binfmt_misc is not available: qemu-i386 cannot be registered" >&2; exit 0; }
 # With the F flag the kernel keeps the interpreter it opened at registration,
 # through any upgrade: a handler that still runs another qemu than the one
