@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -32,11 +33,23 @@ bool SameSize(const PixelSize& a, const PixelSize& b) {
     return a.width == b.width && a.height == b.height;
 }
 
-// True when the window keeps the size it took right after it was set, for
-// HoldMs. A window that closes meanwhile reads as 0 by 0, and its next
-// setting says so.
-bool SizeHolds(std::uint32_t handle) {
+// The size the window took from the setting just made, read at once, before
+// its program can change it again. A size other than the one asked for is
+// the window keeping to limits of its own only when a second setting, made
+// at once, gives the same: else its program changed it in between, and
+// nothing is taken. A window that closes meanwhile is left to the next
+// setting, which says so.
+std::optional<PixelSize> TakenSize(std::uint32_t handle, const PixelSize& asked) {
     const PixelSize taken = ReadOuterSize(handle).size;
+    if (SameSize(taken, asked))
+        return taken;
+    if (SetOuterSize(handle, asked) != 0 || !SameSize(ReadOuterSize(handle).size, taken))
+        return std::nullopt;
+    return taken;
+}
+
+// True when the window keeps the size it took for HoldMs.
+bool SizeHolds(std::uint32_t handle, const PixelSize& taken) {
     const ULONGLONG until = GetTickCount64() + HoldMs;
     while (GetTickCount64() < until) {
         Sleep(HoldCheckIntervalMs);
@@ -52,9 +65,14 @@ WaitOutcome SetUntilSizeHolds(const FoundDialog& dialog, const WantedSize& wante
     for (;;) {
         const PixelSize size = SizeToSet(dialog, wanted);
         const std::uint32_t error = SetOuterSize(dialog.handle, size);
-        if (error != 0 || SizeHolds(dialog.handle)) {
+        if (error != 0) {
             WriteSizeSetLines(dialog, error, size);
-            return error == 0 ? SizeSet : OtherOutcome;
+            return OtherOutcome;
+        }
+        const std::optional<PixelSize> taken = TakenSize(dialog.handle, size);
+        if (taken && SizeHolds(dialog.handle, *taken)) {
+            WriteSizeSetLines(dialog, 0, size);
+            return SizeSet;
         }
         if (GetTickCount64() >= deadline) {
             WriteFoundLine(dialog);

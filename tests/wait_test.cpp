@@ -152,7 +152,9 @@ TEST(PanefitWait, SizesAWindowOnlyOnceItIsReady) {
         ExpectRun(run, row.exitCode == 1 ? "No dialog found.\r\n" : Lines({Found(shown, caption), lastLine}),
                   row.pattern, row.exitCode);
         if (shown) {
-            EXPECT_EQ(SizeOf(shown), row.exitCode == 0 ? "640x480" : "520x360") << row.pattern;
+            const std::string size = SizeOf(shown);
+            const bool programsOwn = size == "520x360" || size == "530x370"; // a restless one's turns
+            EXPECT_TRUE(row.exitCode == 0 ? size == "640x480" : programsOwn) << row.pattern << ": " << size;
         }
         TerminateProcess(program.hProcess, 0);
         WaitForSingleObject(program.hProcess, 5000);

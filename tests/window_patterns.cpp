@@ -8,7 +8,8 @@
 //   late-layout     shown at once, laid out at 520x360 0.3 s later
 //   hidden-twin     a shown window and a hidden owner window of that caption
 //   never-shown     hidden for good
-//   restless        shown at once, and laid out at 520x360 every 0.1 s
+//   restless        shown at once, and laid out every 0.1 s, at 520x360 and
+//                   530x370 by turns
 // Its windows start at 300x200 pixels, the dialog box at 200x120 dialog
 // units. It ends after a minute, or when one of its windows closes.
 #include <windows.h>
