@@ -13,7 +13,7 @@ PROCESS_INFORMATION StartProgram(const std::string& name, const std::string& com
                              &inheritable, OPEN_EXISTING, 0, nullptr);
     // The program inherits its own standard handles and nothing else, so that
     // runs started at the same time never hold each other's pipes open and
-    // need not wait for each other's start (a minute each under emulation).
+    // need not wait for each other's start.
     // A value that names no handle (NULL, a stale one) is passed on as it is.
     std::vector<HANDLE> inherited = {nul};
     const bool outputInherited =
