@@ -113,15 +113,29 @@ std::string WindowsPath(std::string path) {
     return path;
 }
 
+namespace {
+
+// The path up to and with its last backslash, in Windows form.
+std::string FolderOf(const char* path) {
+    std::string folder = WindowsPath(path);
+    return folder.erase(folder.rfind('\\') + 1);
+}
+
+} // namespace
+
+std::string BesideThisTest(const std::string& name) {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return FolderOf(path) + name;
+}
+
 std::string ProgramPath(const std::string& name) {
     if (name.find('\\') != std::string::npos)
         return name + ".exe";
-    char path[MAX_PATH] = {};
-    if (!GetEnvironmentVariableA("PANEFIT_PROGRAM_DIR", path, MAX_PATH))
-        GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = WindowsPath(path);
-    folder.erase(folder.rfind('\\') + 1);
-    return folder + name + ".exe";
+    char folder[MAX_PATH] = {};
+    if (!GetEnvironmentVariableA("PANEFIT_PROGRAM_DIR", folder, MAX_PATH))
+        return BesideThisTest(name) + ".exe";
+    return FolderOf(folder) + name + ".exe";
 }
 
 ProgramRun FinishProgram(const PROCESS_INFORMATION& process, DWORD timeoutMs) {

@@ -23,6 +23,11 @@ std::string WindowsPath(std::string path);
 // backslash). A name that holds a backslash is a path already.
 std::string ProgramPath(const std::string& name);
 
+// The path of a file beside this test executable, without extension: a name
+// for StartProgram that stays there when PANEFIT_PROGRAM_DIR names another
+// folder (the test's own helper programs).
+std::string BesideThisTest(const std::string& name);
+
 // Starts the program with exactly commandLine (the program-name part
 // included), standard output to a pipe, and collects what it writes.
 // duringRun, if given, runs on this thread while the program runs.

@@ -90,15 +90,6 @@ TEST(PanefitWait, ExitCodesTellTheOutcomesApart) {
         DestroyFixtureWindow(window);
 }
 
-// A program beside this test executable, also where the tests run the
-// shipped programs from another folder.
-std::string BesideThisTest(const std::string& name) {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.erase(folder.rfind('\\') + 1) + name;
-}
-
 // The top-level windows of a process with this caption, hidden ones too.
 std::vector<HWND> WindowsCaptioned(DWORD processId, const std::string& caption) {
     struct Search {
