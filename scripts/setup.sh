@@ -11,6 +11,20 @@ packages=(
     xvfb imagemagick zip
 )
 
+# A mirror in the middle of a sync fails some of its index files for a while;
+# if retrying does not mend it, the install that follows tells whether what it
+# needs was there.
+apt_update() {
+    local pause
+    for pause in 15 45 0; do
+        apt-get update -qq && return 0
+        [ "$pause" -eq 0 ] && break
+        echo "setup: apt-get update failed; trying again in $pause s" >&2
+        sleep "$pause"
+    done
+    echo "setup: going on with the package lists apt has" >&2
+}
+
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -24,8 +38,13 @@ if [ ${#missing[@]} -gt 0 ]; then
     echo "setup: installing ${missing[*]}"
     export DEBIAN_FRONTEND=noninteractive
     dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
-    apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    apt_update
+    # Without one architecture's security index, the two architectures' newest
+    # versions of a shared library differ and cannot be installed together;
+    # the release's own versions exist for both.
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null ||
+        { echo "setup: installing the release's own versions instead" >&2;
+          apt-get install -y -qq --no-install-recommends -t bookworm "${missing[@]}" >/dev/null; }
 fi
 
 # The posix thread model keeps std::thread available to the test driver.
@@ -65,7 +84,7 @@ if [ -z "$qemu_version" ] || dpkg --compare-versions "$qemu_version" lt 1:10; th
     fi
     echo "setup: installing qemu-user-static from bookworm-backports"
     export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
+    apt_update
     apt-get install -y -qq --no-install-recommends -t bookworm-backports qemu-user-static >/dev/null
 fi
 
