@@ -1,7 +1,6 @@
 #include "front/window_size.h"
 
 #include "front/size_lines.h"
-#include "front/window_readiness.h"
 #include "search/window_handle.h"
 
 static_assert(ErrorAccessDenied == ERROR_ACCESS_DENIED &&
@@ -28,6 +27,13 @@ PixelSize WorkAreaSize() {
     RECT rect = {};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &rect, 0); // a failure leaves the zeros
     return SizeOf(rect);
+}
+
+bool WindowAnswers(std::uint32_t handle, unsigned timeoutMs) {
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutA(WindowOfNumber(handle), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs,
+                               &ignored) != 0 ||
+           GetLastError() != ERROR_TIMEOUT;
 }
 
 std::uint32_t SetOuterSize(std::uint32_t handle, const PixelSize& size) {

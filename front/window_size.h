@@ -19,6 +19,12 @@ SizeReading ReadOuterSize(std::uint32_t handle);
 // bars; 0 by 0 when it cannot be read.
 PixelSize WorkAreaSize();
 
+// False only when the window's thread lets a message wait for timeoutMs, or
+// at once when Windows deems that thread hung (5 s without handling
+// messages). A window that is gone or refuses the message counts as
+// answering: setting its size says why.
+bool WindowAnswers(std::uint32_t handle, unsigned timeoutMs);
+
 // Gives the window this outer size (SetWindowPos with SWP_NOMOVE and
 // SWP_NOZORDER): its position and its place in the z-order stay. SetWindowPos
 // waits until the window's thread has handled the change, so the window gets

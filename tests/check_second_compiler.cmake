@@ -5,7 +5,7 @@ cmake_minimum_required(VERSION 3.20)
 # Use: cmake -DCLANG=<clang++> -DSOURCE_DIR=<project> -DGCC_INCLUDE=<mingw gcc c++ headers>
 #           -DSYSROOT_INCLUDE=<mingw headers> -P check_second_compiler.cmake
 file(GLOB sources RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/text/*.cpp" "${SOURCE_DIR}/search/*.cpp"
-     "${SOURCE_DIR}/front/*.cpp")
+     "${SOURCE_DIR}/front/*.cpp" "${SOURCE_DIR}/wait/*.cpp")
 foreach(source IN LISTS sources)
     execute_process(
         COMMAND "${CLANG}" --target=i686-w64-windows-gnu -fsyntax-only -std=c++20 -Wall -Wextra -Wpedantic

@@ -1,4 +1,4 @@
-#include "front/wait_arguments.h"
+#include "wait/wait_arguments.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "front/dialog_wait.h"
+#include "wait/dialog_wait.h"
 
 #include "front/flow.h"
 #include "front/size_lines.h"
 #include "front/size_setting.h"
-#include "front/window_readiness.h"
 #include "front/window_size.h"
 #include "search/console_line.h"
+#include "wait/window_readiness.h"
 
 #include <windows.h>
 

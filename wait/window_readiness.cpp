@@ -1,4 +1,4 @@
-#include "front/window_readiness.h"
+#include "wait/window_readiness.h"
 
 #include "search/window_handle.h"
 
@@ -33,11 +33,4 @@ bool IsCloaked(HWND window) {
 bool IsWindowShown(std::uint32_t handle) {
     HWND window = WindowOfNumber(handle);
     return IsWindowVisible(window) && !IsCloaked(window);
-}
-
-bool WindowAnswers(std::uint32_t handle, unsigned timeoutMs) {
-    DWORD_PTR ignored = 0;
-    return SendMessageTimeoutA(WindowOfNumber(handle), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs,
-                               &ignored) != 0 ||
-           GetLastError() != ERROR_TIMEOUT;
 }

@@ -2,11 +2,11 @@
 // one shown window matches and its program answers, then gives it a new
 // outer size as panefit does, until that size holds. Its exit code tells the
 // outcomes apart, for batch files and PowerShell.
-#include "front/dialog_wait.h"
 #include "front/flow.h"
 #include "front/size_setting.h"
-#include "front/wait_arguments.h"
 #include "text/text.h"
+#include "wait/dialog_wait.h"
+#include "wait/wait_arguments.h"
 
 namespace {
 
