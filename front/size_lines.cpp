@@ -5,7 +5,7 @@
 namespace {
 
 std::string OtherError(std::uint32_t error) {
-    return "error " + FormatNumber(error) + ".";
+    return "error " + FormatNumber(error == ErrorWithoutCode ? 0 : error) + ".";
 }
 
 } // namespace
@@ -18,6 +18,8 @@ std::string SizeSetLine(std::uint32_t error, const PixelSize& size) {
         return "Size not set: the dialog is not responding.";
     case ErrorInvalidWindowHandle:
         return "Size not set: the dialog has closed.";
+    case ErrorMinimised:
+        return "Size not set: the dialog is minimised.";
     case ErrorAccessDenied:
         return "Size not set: access denied (the dialog runs with higher rights).";
     default:

@@ -12,11 +12,18 @@ constexpr std::uint32_t ErrorAccessDenied = 5;
 constexpr std::uint32_t ErrorInvalidWindowHandle = 1400;
 constexpr std::uint32_t ErrorTimeout = 1460;
 
-// panefit's last line: "Size set to 640x480" with the size asked for when
-// error is 0; otherwise "Size not set: " and why (the window did not respond,
-// has closed, refused a program of lower rights, or "error N.").
+// What Windows has no error code for, as codes of the program's own: bit 29
+// marks them, and Windows never sets it in its own codes.
+constexpr std::uint32_t ErrorWithoutCode = 0x20000000; // the call failed and set no error
+constexpr std::uint32_t ErrorMinimised = 0x20000001;   // a size set now is lost on restoring
+
+// The sizing programs' last line: "Size set to 640x480" with the size given
+// when error is 0; otherwise "Size not set: " and why (the window did not respond,
+// has closed, is minimised, refused a program of lower rights, or "error N.",
+// "error 0." when the call failed without a code).
 std::string SizeSetLine(std::uint32_t error, const PixelSize& size);
 
 // paneprobe's last line: "Size: 640x480" when error is 0; otherwise
-// "Size not read: " and why (the window has closed, or "error N.").
+// "Size not read: " and why (the window has closed, or "error N.", "error 0."
+// when the call failed without a code).
 std::string SizeReadLine(std::uint32_t error, const PixelSize& size);

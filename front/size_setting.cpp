@@ -5,6 +5,13 @@
 #include "search/console_line.h"
 #include "text/text.h"
 
+namespace {
+
+// A program that has not made the change by then is left to itself.
+constexpr unsigned ProgramBudgetMs = 5000;
+
+} // namespace
+
 WantedSize ReadSizeArgument(const std::string& argument, const ProgramTexts& program) {
     const WantedSize size = ReadWantedSize(argument);
     if (!size.hasSeparator)
@@ -19,16 +26,16 @@ PixelSize SizeToSet(const FoundDialog& dialog, const WantedSize& wanted) {
     return ResolveWantedSize(wanted, current, workArea);
 }
 
-// The size asked for is reported, not read back, so a window that keeps to
-// limits of its own still shows the asked size here.
 void WriteSizeSetLines(const FoundDialog& dialog, std::uint32_t error, const PixelSize& size) {
     WriteFoundLine(dialog);
     WriteConsoleLine(SizeSetLine(error, size));
 }
 
+// The size asked for is reported, not read back, so a window that keeps to
+// limits of its own still shows the asked size here.
 std::uint32_t SetDialogSize(const FoundDialog& dialog, const WantedSize& wanted) {
     const PixelSize size = SizeToSet(dialog, wanted);
-    const std::uint32_t error = SetOuterSize(dialog.handle, size);
+    const std::uint32_t error = SetOuterSize(dialog.handle, size, ProgramBudgetMs);
     WriteSizeSetLines(dialog, error, size);
     return error;
 }

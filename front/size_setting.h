@@ -21,6 +21,7 @@ PixelSize SizeToSet(const FoundDialog& dialog, const WantedSize& wanted);
 // the Win32 error.
 void WriteSizeSetLines(const FoundDialog& dialog, std::uint32_t error, const PixelSize& size);
 
-// Resizes the window to SizeToSet, then writes its lines. Gives 0 when the
-// size was set, else the Win32 error that the size line names.
+// Resizes the window to SizeToSet, giving its program at most 5 seconds to
+// answer and make the change, then writes its lines. Gives 0 when the size
+// was set, else the error that the size line names.
 std::uint32_t SetDialogSize(const FoundDialog& dialog, const WantedSize& wanted);

@@ -8,18 +8,65 @@ static_assert(ErrorAccessDenied == ERROR_ACCESS_DENIED &&
 
 namespace {
 
-constexpr UINT AnswerTimeoutMs = 5000;
-
 PixelSize SizeOf(const RECT& rect) {
     return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// The last error of a call that failed; one that failed without setting it
+// still reads as a failure.
+std::uint32_t FailureCode() {
+    const DWORD error = GetLastError();
+    return error != 0 ? error : ErrorWithoutCode;
+}
+
+// One SetWindowPos, made on a thread of its own so that the caller can stop
+// waiting for it. The caller and the thread each hold it; whichever lets go
+// last frees it.
+struct SizeChange {
+    HWND window;
+    PixelSize size;
+    std::uint32_t error;
+    LONG holders;
+};
+
+void LetGo(SizeChange* change) {
+    if (InterlockedDecrement(&change->holders) == 0)
+        delete change;
+}
+
+DWORD WINAPI MakeSizeChange(void* parameter) {
+    auto* change = static_cast<SizeChange*>(parameter);
+    SetLastError(0);
+    if (!SetWindowPos(change->window, nullptr, 0, 0, change->size.width, change->size.height,
+                      SWP_NOMOVE | SWP_NOZORDER))
+        change->error = FailureCode();
+    LetGo(change);
+    return 0;
+}
+
+// SetWindowPos, waited for timeoutMs at most: ERROR_TIMEOUT when it has not
+// returned by then.
+std::uint32_t SetWindowSizeWithin(HWND window, const PixelSize& size, DWORD timeoutMs) {
+    auto* change = new SizeChange{window, size, 0, 2};
+    HANDLE thread = CreateThread(nullptr, 0, MakeSizeChange, change, 0, nullptr);
+    if (!thread) {
+        delete change;
+        return FailureCode();
+    }
+    const bool returned = WaitForSingleObject(thread, timeoutMs) == WAIT_OBJECT_0;
+    CloseHandle(thread);
+    const std::uint32_t error = returned ? change->error : ErrorTimeout;
+    LetGo(change);
+    return error;
 }
 
 } // namespace
 
 SizeReading ReadOuterSize(std::uint32_t handle) {
     RECT rect = {};
+    SetLastError(0);
     if (!GetWindowRect(WindowOfNumber(handle), &rect))
-        return {{0, 0}, GetLastError()};
+        return {{0, 0}, FailureCode()};
     return {SizeOf(rect), 0};
 }
 
@@ -36,12 +83,16 @@ bool WindowAnswers(std::uint32_t handle, unsigned timeoutMs) {
            GetLastError() != ERROR_TIMEOUT;
 }
 
-std::uint32_t SetOuterSize(std::uint32_t handle, const PixelSize& size) {
-    if (!WindowAnswers(handle, AnswerTimeoutMs))
-        return ErrorTimeout;
+std::uint32_t SetOuterSize(std::uint32_t handle, const PixelSize& size, unsigned budgetMs) {
     HWND window = WindowOfNumber(handle);
-    const bool set = SetWindowPos(window, nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER);
-    const std::uint32_t error = set ? 0 : GetLastError();
+    if (IsIconic(window))
+        return ErrorMinimised;
+    const ULONGLONG start = GetTickCount64();
+    if (!WindowAnswers(handle, budgetMs))
+        return ErrorTimeout;
+    const ULONGLONG spent = GetTickCount64() - start;
+    const std::uint32_t error =
+        SetWindowSizeWithin(window, size, spent < budgetMs ? static_cast<DWORD>(budgetMs - spent) : 0);
     // A window that closes while it handles the change makes SetWindowPos
     // fail without an error code (under Wine), or even succeed.
     if (!IsWindow(window))

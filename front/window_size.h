@@ -1,6 +1,8 @@
 // The Win32 edge of both programs' own steps: reading and setting a window's
 // outer size in pixels. Each call says how it went by the Win32 error code
-// it met, 0 when it worked; nothing here writes a line.
+// it met, 0 when it worked; nothing here writes a line. A size change still
+// under way when its caller stops waiting keeps a thread of its own until
+// the window's program lets it end, or the process ends.
 #pragma once
 
 #include "front/wanted_size.h"
@@ -9,7 +11,7 @@
 
 struct SizeReading {
     PixelSize size;      // 0 by 0 when it could not be read
-    std::uint32_t error; // 0, or GetLastError of GetWindowRect
+    std::uint32_t error; // 0, or GetWindowRect's error (ErrorWithoutCode when it gave none)
 };
 
 // The outer rectangle's size, frame and title bar included.
@@ -26,9 +28,11 @@ PixelSize WorkAreaSize();
 bool WindowAnswers(std::uint32_t handle, unsigned timeoutMs);
 
 // Gives the window this outer size (SetWindowPos with SWP_NOMOVE and
-// SWP_NOZORDER): its position and its place in the z-order stay. SetWindowPos
-// waits until the window's thread has handled the change, so the window gets
-// at most 5 seconds to answer a message first; when it does not, nothing is
-// asked of it and the result is ERROR_TIMEOUT. Otherwise 0 once the size is
-// set, or SetWindowPos's error.
-std::uint32_t SetOuterSize(std::uint32_t handle, const PixelSize& size);
+// SWP_NOZORDER): its position and its place in the z-order stay. A minimised
+// window is left alone (ErrorMinimised): Windows would restore it to its old
+// size. SetWindowPos waits until the window's thread has handled the change,
+// so the window's program gets budgetMs in all, first to answer a message,
+// then to make the change; beyond that the result is ERROR_TIMEOUT. A window
+// gone by then gives ERROR_INVALID_WINDOW_HANDLE; otherwise 0 once the size
+// is set, or SetWindowPos's error (ErrorWithoutCode when it gave none).
+std::uint32_t SetOuterSize(std::uint32_t handle, const PixelSize& size, unsigned budgetMs);

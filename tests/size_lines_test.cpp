@@ -15,6 +15,8 @@ TEST(SizeLines, EachOutcomeHasItsLine) {
         {1400, "Size not set: the dialog has closed.", "Size not read: the dialog has closed."},
         {5, "Size not set: access denied (the dialog runs with higher rights).", "Size not read: error 5."},
         {87, "Size not set: error 87.", "Size not read: error 87."},
+        {0x20000001, "Size not set: the dialog is minimised.", "Size not read: error 536870913."},
+        {0x20000000, "Size not set: error 0.", "Size not read: error 0."}, // failed without a code
         {4294967295u, "Size not set: error 4294967295.", "Size not read: error 4294967295."}, // unsigned
     };
     for (const auto& row : rows) {
