@@ -51,8 +51,12 @@ void WriteLines(const std::vector<std::string>& lines, int count) {
         WriteConsoleLine(lines[i]);
 }
 
+bool NamesHandle(const std::string& dialogArgument) {
+    return MidText(dialogArgument, 1, 1) == "#";
+}
+
 std::string QueryOfDialogArgument(const std::string& dialogArgument) {
-    if (MidText(dialogArgument, 1, 1) == "#")
+    if (NamesHandle(dialogArgument))
         return "HND:" + MidText(dialogArgument, 2, 2147483647);
     return "CAP:" + dialogArgument;
 }

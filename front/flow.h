@@ -33,6 +33,9 @@ struct FoundDialog {
     std::string caption; // may hold colons
 };
 
+// True when the dialog argument starts with "#": it names a handle.
+bool NamesHandle(const std::string& dialogArgument);
+
 // "#" and a handle gives "HND:" and the rest; anything else "CAP:" and all of it.
 std::string QueryOfDialogArgument(const std::string& dialogArgument);
 

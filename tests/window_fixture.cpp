@@ -55,8 +55,8 @@ HWND CreateFixtureWindow(const WindowPlan& plan) {
     OnFixtureThread([&] {
         const DWORD style = (plan.style & ~DWORD{WS_VISIBLE}) | (plan.parent ? WS_CHILD : 0);
         window = CreateWindowExA(0, plan.className.c_str(), plan.caption.c_str(), style, plan.x, plan.y,
-                                 plan.width, plan.height, plan.parent, nullptr, GetModuleHandleA(nullptr),
-                                 nullptr);
+                                 plan.width, plan.height, plan.parent ? plan.parent : plan.owner, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
         if (window && (plan.style & WS_VISIBLE))
             ShowWindow(window, SW_SHOWNA);
     });

@@ -17,6 +17,7 @@ struct WindowPlan {
     DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE;
     std::string className = FixtureClass;
     int x = 50, y = 60, width = 320, height = 240;
+    HWND owner = nullptr; // for a top-level window: the window that owns it
 };
 
 // Runs work on the fixture thread and waits for it.

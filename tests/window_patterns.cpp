@@ -1,5 +1,6 @@
 // A program that makes its window the way real programs do, for the tests of
-// panefit-wait: the caption comes long before the window is ready.
+// panefit-wait and panefit: the caption comes long before the window is
+// ready, and a ready window may still be in a state that sizing must respect.
 // Usage: window_patterns PATTERN DELAY_MS "CAPTION"
 // After DELAY_MS it makes one window of that caption, as PATTERN says:
 //   hidden-loading  hidden while it loads (2 s, handling messages), then given
@@ -10,6 +11,15 @@
 //   never-shown     hidden for good
 //   restless        shown at once, and laid out every 0.1 s, at 520x360 and
 //                   530x370 by turns
+//   minimised       shown minimised, restored 4 s later
+//   maximised       shown maximised
+//   min-size        shown at once; keeps to at least 700x500
+//   button-first    a main window with a button of that caption, and 3 s
+//                   later a dialog of that caption, owned by the main window
+//   blocking-resize answers messages, but spends 30 s in each size change
+//                   made from outside
+//   restore-and-load puts its saved size back after the first size change
+//                   from outside, then loads for 6 s, handling no messages
 // Its windows start at 300x200 pixels, the dialog box at 200x120 dialog
 // units. It ends after a minute, or when one of its windows closes.
 #include <windows.h>
@@ -21,6 +31,10 @@
 namespace {
 
 constexpr int SavedWidth = 520, SavedHeight = 360;
+constexpr UINT PutSizeBack = WM_APP;
+
+std::string pattern;
+bool fought = false; // restore-and-load: its saved size is back
 
 // Handles messages for ms milliseconds, as a program does while it loads.
 void HandleMessagesFor(DWORD ms) {
@@ -33,15 +47,46 @@ void HandleMessagesFor(DWORD ms) {
     }
 }
 
+void SetSavedSize(HWND window) {
+    SetWindowPos(window, nullptr, 0, 0, SavedWidth, SavedHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// True for a change of the window's size that the program did not make.
+bool SizedFromOutside(HWND window, const WINDOWPOS& pos) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return !(pos.flags & SWP_NOSIZE) &&
+           (pos.cx != rect.right - rect.left || pos.cy != rect.bottom - rect.top) &&
+           (pos.cx != SavedWidth || pos.cy != SavedHeight);
+}
+
 LRESULT CALLBACK PatternProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_TIMER) { // the late layout, once or again and again
+    switch (message) {
+    case WM_TIMER: // the late layout, once or again and again
         if (wParam == 1)
             KillTimer(window, wParam);
-        SetWindowPos(window, nullptr, 0, 0, SavedWidth, SavedHeight,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    if (message == WM_DESTROY)
+        SetSavedSize(window);
+        break;
+    case WM_GETMINMAXINFO:
+        if (pattern == "min-size")
+            reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {700, 500};
+        break;
+    case WM_WINDOWPOSCHANGING:
+        if (pattern == "blocking-resize" && SizedFromOutside(window, *reinterpret_cast<WINDOWPOS*>(lParam)))
+            Sleep(30000); // busy in its sizing code, handling no messages
+        else if (pattern == "restore-and-load" && !fought &&
+                 SizedFromOutside(window, *reinterpret_cast<WINDOWPOS*>(lParam)))
+            PostMessageA(window, PutSizeBack, 0, 0);
+        break;
+    case PutSizeBack:
+        fought = true;
+        SetSavedSize(window);
+        Sleep(6000); // loads its data
+        break;
+    case WM_DESTROY:
         PostQuitMessage(0);
+        break;
+    }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -86,7 +131,7 @@ std::vector<WORD> DialogTemplate(const std::string& caption) {
 int main(int argc, char** argv) {
     if (argc < 4)
         return 2;
-    const std::string pattern = argv[1];
+    pattern = argv[1];
     const std::string caption = argv[3];
     SetTimer(nullptr, 0, 60000, EndProgram);
 
@@ -105,17 +150,31 @@ int main(int argc, char** argv) {
                                 0);
         return 0;
     }
-    HWND window = MakeWindow(caption);
-    if (pattern == "hidden-loading") {
-        HandleMessagesFor(2000);
-        SetWindowPos(window, nullptr, 0, 0, SavedWidth, SavedHeight,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        ShowWindow(window, SW_SHOWNA);
-    } else if (pattern == "late-layout" || pattern == "restless") {
-        ShowWindow(window, SW_SHOWNA);
-        SetTimer(window, pattern == "late-layout" ? 1 : 2, pattern == "late-layout" ? 300 : 100, nullptr);
-    } else if (pattern == "hidden-twin") {
-        ShowWindow(MakeWindow(caption, window), SW_SHOWNA);
+    if (pattern == "button-first") {
+        HWND main = MakeWindow("Main window");
+        CreateWindowA("BUTTON", caption.c_str(), WS_CHILD | WS_VISIBLE, 0, 0, 300, 200, main, nullptr,
+                      GetModuleHandleA(nullptr), nullptr);
+        ShowWindow(main, SW_SHOWNA);
+        HandleMessagesFor(3000);
+        ShowWindow(MakeWindow(caption, main), SW_SHOWNA);
+    } else {
+        HWND window = MakeWindow(caption);
+        if (pattern == "hidden-loading") {
+            HandleMessagesFor(2000);
+            SetSavedSize(window);
+            ShowWindow(window, SW_SHOWNA);
+        } else if (pattern == "late-layout" || pattern == "restless") {
+            ShowWindow(window, SW_SHOWNA);
+            SetTimer(window, pattern == "late-layout" ? 1 : 2, pattern == "late-layout" ? 300 : 100, nullptr);
+        } else if (pattern == "hidden-twin") {
+            ShowWindow(MakeWindow(caption, window), SW_SHOWNA);
+        } else if (pattern == "minimised") {
+            ShowWindow(window, SW_SHOWMINNOACTIVE);
+            HandleMessagesFor(4000);
+            ShowWindow(window, SW_RESTORE);
+        } else if (pattern != "never-shown") {
+            ShowWindow(window, pattern == "maximised" ? SW_SHOWMAXIMIZED : SW_SHOWNA);
+        }
     }
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0)

@@ -12,12 +12,14 @@
 enum WaitOutcome { SizeSet = 0, NoDialogInTime = 1, SeveralDialogs = 2, OtherOutcome = 3 };
 
 // Searches two to four times a second until the dialog argument matches a
-// shown window, or several, or the limit has passed; hidden windows that
-// match count for nothing. Several: their list at once. One: once its
-// program answers, it gets the wanted size, and that size is set again
-// whenever the program changes it within half a second of the last setting;
-// "Size set to" is written once a size has held for half a second. A window
-// that still does not answer, or still changes its size, when the limit has
-// passed is written with the "Size not set" line that says so.
+// shown window, or several, or the limit has passed; hidden windows, and by
+// caption controls and other windows inside another, count for nothing.
+// Several: their list at once. One: once its program answers and it is not
+// minimised, it gets the wanted size, and that size is set again whenever
+// the program changes it within half a second of the last setting; "Size
+// set to" and the size the window holds are written once that size has held
+// for half a second. A window that still does not answer, is still
+// minimised, or still changes its size when the limit has passed is written
+// with the "Size not set" line that says so.
 WaitOutcome WaitAndSetDialogSize(const std::string& dialogArgument, const WantedSize& wanted,
                                  std::uint32_t seconds);

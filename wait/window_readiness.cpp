@@ -34,3 +34,8 @@ bool IsWindowShown(std::uint32_t handle) {
     HWND window = WindowOfNumber(handle);
     return IsWindowVisible(window) && !IsCloaked(window);
 }
+
+bool IsTopLevelWindow(std::uint32_t handle) {
+    HWND window = WindowOfNumber(handle);
+    return GetAncestor(window, GA_ROOT) == window;
+}

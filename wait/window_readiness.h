@@ -1,5 +1,5 @@
 // The Win32 edge of panefit-wait's question whether a window is ready to be
-// sized: shown on the desktop. Nothing here keeps state but the once-loaded
+// sized: shown on the desktop, and a window of its own. Nothing here keeps state but the once-loaded
 // DWM entry point.
 #pragma once
 
@@ -10,3 +10,7 @@
 // starting up). Where DWM cannot say (before Windows 8, Wine), nothing is
 // cloaked; dwmapi.dll is loaded from the system folder on first use only.
 bool IsWindowShown(std::uint32_t handle);
+
+// A window of its own on the desktop, owned or not (a dialog), not a
+// control or any other window inside another.
+bool IsTopLevelWindow(std::uint32_t handle);
