@@ -29,6 +29,14 @@ void WriteToConsole(HANDLE console, const std::string& text) {
     WriteConsoleW(console, line.data(), static_cast<DWORD>(line.size()), &lastWritten, nullptr);
 }
 
+// A caption's CR or LF would start a line of its own in a file or pipe,
+// one that a script could take for the program's.
+void KeepOnOneLine(std::string& text) {
+    for (char& c : text)
+        if (c == '\r' || c == '\n')
+            c = '?';
+}
+
 bool IsControl(wchar_t c) {
     return (c < 0x20 && c != L'\t') || (c >= 0x7F && c <= 0x9F);
 }
@@ -43,6 +51,7 @@ std::wstring ShownOnConsole(std::wstring text) {
 }
 
 void WriteConsoleLine(std::string text) {
+    KeepOnOneLine(text);
     if (cachedOutput == nullptr)
         cachedOutput = GetStdHandle(STD_OUTPUT_HANDLE);
     if (cachedOutput == INVALID_HANDLE_VALUE) {

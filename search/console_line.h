@@ -5,7 +5,8 @@
 
 #include <string>
 
-// Writes text and CR LF to standard output. A console gets the characters
+// Writes text and CR LF to standard output, as one line: a CR or LF in the
+// text is written as "?" on every output. A console gets the characters
 // the ANSI text stands for (WriteConsoleW), its control characters shown as
 // ShownOnConsole shows them; a file, pipe or NUL device gets the bytes
 // themselves through WriteFile. With no standard output at all
