@@ -17,7 +17,7 @@ namespace {
 
 constexpr ULONGLONG SearchIntervalMs = 250;
 constexpr ULONGLONG LongestAnswerWaitMs = 1000;   // then the search is made afresh
-constexpr ULONGLONG ShortestChangeBudgetMs = 500; // a setting made at the limit still gets this
+constexpr ULONGLONG ShortestChangeBudgetMs = 350; // a setting made at the limit still gets this
 constexpr ULONGLONG HoldMs = 500;
 constexpr DWORD HoldCheckIntervalMs = 50;
 
@@ -40,7 +40,8 @@ bool SameSize(const PixelSize& a, const PixelSize& b) {
 }
 
 // The time the window's program gets for one size change: up to the limit,
-// and a little past it for a change begun right at the limit.
+// and a little past it for a change begun right at the limit. At the limit,
+// the answer wait and the two settings of SetAndTake stay within a second.
 unsigned ChangeBudgetMs(ULONGLONG deadline) {
     const ULONGLONG now = GetTickCount64();
     return static_cast<unsigned>(std::max(deadline > now ? deadline - now : 0, ShortestChangeBudgetMs));
