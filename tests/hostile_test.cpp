@@ -93,7 +93,7 @@ TEST(Hostile, EveryByteInCaptionsAndArguments) {
 
     // paneprobe takes its whole tail, so every byte can be typed; CR and LF
     // come out as "?", so that the output keeps its two lines.
-    std::string lowLine = low;
+    std::string lowLine = low; // byte b stands right after the word, at b - 1
     lowLine[word.size() + '\n' - 1] = lowLine[word.size() + '\r' - 1] = '?';
     const ProgramRun lowRun = RunWithPipe("paneprobe", "paneprobe " + low);
     EXPECT_EQ(lowRun.output, Lines({Found(lowWindow, lowLine), "Size: 320x240"}));
