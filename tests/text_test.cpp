@@ -84,18 +84,32 @@ TEST(Text, Trimming) {
     EXPECT_EQ(TrimAny(" a ", ""), " a ");
 }
 
+// The character a byte of the ANSI code page stands for, as a text.
+std::string OfAnsiByte(char byte) {
+    wchar_t wide = 0;
+    MultiByteToWideChar(CP_ACP, 0, &byte, 1, &wide, 1);
+    return TextFromWide(std::wstring(1, wide));
+}
+
+// Every character of the code page lower-cases as Windows' ANSI mapping
+// maps its byte, so a query in the code page finds what it found before. Upper
+// case too, but where the code page lacks the capital ("\x83" is f with a
+// hook, whose capital is U+0191) and the ANSI mapping keeps the byte.
 TEST(Text, CaseMappingMatchesThePlatformForEveryByte) {
     for (int byte = 1; byte < 256; ++byte) {
         char lower = static_cast<char>(byte);
         char upper = static_cast<char>(byte);
         CharLowerBuffA(&lower, 1);
         CharUpperBuffA(&upper, 1);
-        const std::string text(1, static_cast<char>(byte));
-        EXPECT_EQ(LowerText(text), std::string(1, lower)) << byte;
-        EXPECT_EQ(UpperText(text), std::string(1, upper)) << byte;
+        const std::string text = OfAnsiByte(static_cast<char>(byte));
+        EXPECT_EQ(LowerText(text), OfAnsiByte(lower)) << byte;
+        if (upper != static_cast<char>(byte) || AnsiFromText(UpperText(text)) != "?") {
+            EXPECT_EQ(UpperText(text), OfAnsiByte(upper)) << byte;
+        }
     }
-    // Accented letters of code page 1252 map too; NUL bytes keep the length.
-    EXPECT_EQ(LowerText("\xc9t\xc9 \x8a"), "\xe9t\xe9 \x9a");
+    // Other scripts map too; NUL characters keep the length.
+    EXPECT_EQ(LowerText(TextFromWide(L"\u00c9t\u00c9 \u0160 \u0421\u041e\u0425 \u03a9")),
+              TextFromWide(L"\u00e9t\u00e9 \u0161 \u0441\u043e\u0445 \u03c9"));
     EXPECT_EQ(UpperText(std::string("a\0b", 3)), std::string("A\0B", 3));
     EXPECT_EQ(LowerText(""), "");
 }
@@ -117,20 +131,30 @@ TEST(Text, FindText) {
 
 TEST(Text, ContainsIgnoringCase) {
     const struct {
-        std::string text, pattern;
+        std::wstring text, pattern;
         bool contains;
     } rows[] = {
-        {"Save As", "save a", true},
-        {"Save As", "Save  As", false},
-        {"PAGE SETUP", "page setup", true},
-        {"\xc9t\xe9", "\xe9T\xc9", true}, // accented letters in the other case
-        {"anything", "", true},
-        {"", "", false},
-        {"Save", "Saved", false},
+        {L"Save As", L"save a", true},
+        {L"Save As", L"Save  As", false},
+        {L"PAGE SETUP", L"page setup", true},
+        {L"\u00c9t\u00e9", L"\u00e9T\u00c9", true}, // accented letters in the other case
+        {L"\u0421\u043e\u0445\u0440\u0430\u043d\u0438\u0442\u044c \u043a\u0430\u043a",
+         L"\u0421\u041e\u0425\u0420\u0410\u041d\u0418\u0422\u042c", true}, // Cyrillic
+        {L"\u0421\u043e\u0445\u0440\u0430\u043d\u0438\u0442\u044c", L"\u0412\u044b\u043f\u043e\u043b",
+         false}, // other letters that a code page would make "?"
+        {L"\u6587\u4ef6\u4fdd\u5b58", L"\u4fdd\u5b58", true},
+        {L"\u6587\u4ef6\u4fdd\u5b58", L"\u4fdd\u5b57", false},
+        {L"Ready\u6587", L"Ready?", false}, // "?" is only "?"
+        {L"Ready?", L"ready?", true},
+        {L"\u03a9mega", L"\u03c9MEGA", true},
+        {L"Omega", L"\u03a9mega", false}, // no look-alike letters
+        {L"anything", L"", true},
+        {L"", L"", false},
+        {L"Save", L"Saved", false},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(ContainsIgnoringCase(row.text, row.pattern), row.contains)
-            << row.text << " / " << row.pattern;
+        EXPECT_EQ(ContainsIgnoringCase(TextFromWide(row.text), TextFromWide(row.pattern)), row.contains)
+            << TextFromWide(row.text) << " / " << TextFromWide(row.pattern);
 }
 
 TEST(Text, MidText) {
@@ -153,27 +177,68 @@ TEST(Text, MidText) {
 }
 
 TEST(Text, TextFromBuffer) {
-    char caption[260] = "Page Setup";
-    EXPECT_EQ(TextFromBuffer(caption), "Page Setup");
-    char full[4] = {'a', 'b', 'c', 'd'}; // no NUL: the whole buffer
+    wchar_t caption[260] = L"Page Setup \u0421\u043e";
+    EXPECT_EQ(TextFromBuffer(caption), "Page Setup \xd0\xa1\xd0\xbe");
+    wchar_t full[4] = {L'a', L'b', L'c', L'd'}; // no NUL: the whole buffer
     EXPECT_EQ(TextFromBuffer(full), "abcd");
-    char empty[8] = {};
+    wchar_t cut[3] = {L'a', 0xD83D, 0xDE00}; // a pair, cut by a smaller buffer
+    EXPECT_EQ(TextFromBuffer(cut, 2), "a");
+    EXPECT_EQ(TextFromBuffer(cut), "a\xf0\x9f\x98\x80");
+    wchar_t empty[8] = {};
     EXPECT_EQ(TextFromBuffer(empty), "");
+}
+
+TEST(Text, FirstUnits) {
+    const std::string emoji = "\xf0\x9f\x98\x80"; // two UTF-16 units
+    const struct {
+        std::string text;
+        std::size_t count;
+        std::string first;
+    } rows[] = {
+        {"Page Setup", 4, "Page"},
+        {"Page", 9, "Page"},
+        {"\xd0\xa1\xd0\xbe\xd1\x85", 2, "\xd0\xa1\xd0\xbe"}, // two-byte characters count one each
+        {"\xe6\x96\x87\xe4\xbb\xb6", 1, "\xe6\x96\x87"},
+        {"a" + emoji + "b", 3, "a" + emoji},
+        {"a" + emoji + "b", 2, "a"}, // never half a pair
+        {"", 3, ""},
+        {"abc", 0, ""},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(FirstUnits(row.text, row.count), row.first) << row.text << " " << row.count;
+}
+
+TEST(Text, AnsiFromText) {
+    const struct {
+        std::wstring text;
+        std::string bytes; // in code page 1252
+    } rows[] = {
+        {L"Page Setup", "Page Setup"},
+        {L"R\u00e9sum\u00e9 \u20ac \u0160", "R\xe9sum\xe9 \x80 \x8a"}, // what the code page holds, as before
+        {L"\u0421\u043e\u0445 \u6587", "??? ?"},                       // what it lacks
+        {L"\u0100\u03a9", "??"},                                       // no look-alike letters: not "AO"
+        {L"", ""},
+    };
+    ASSERT_EQ(GetACP(), 1252u);
+    for (const auto& row : rows)
+        EXPECT_EQ(AnsiFromText(TextFromWide(row.text)), row.bytes) << row.bytes;
 }
 
 TEST(Text, BaseNameOfPath) {
     const struct {
-        std::string path, name;
+        std::string path, name, fileName;
     } rows[] = {
-        {"C:\\tools\\paneprobe.exe", "paneprobe"},
-        {"C:\\tools.v2\\paneprobe", "paneprobe"}, // a dot in a folder does not count
-        {"C:\\tools\\pane.probe.exe", "pane.probe"},
-        {"paneprobe.exe", "paneprobe"},
-        {"C:\\tools\\", ""},
-        {"", ""},
+        {"C:\\tools\\paneprobe.exe", "paneprobe", "paneprobe.exe"},
+        {"C:\\tools.v2\\paneprobe", "paneprobe", "paneprobe"}, // a dot in a folder does not count
+        {"C:\\tools\\pane.probe.exe", "pane.probe", "pane.probe.exe"},
+        {"paneprobe.exe", "paneprobe", "paneprobe.exe"},
+        {"C:\\tools\\", "", ""},
+        {"", "", ""},
     };
-    for (const auto& row : rows)
+    for (const auto& row : rows) {
         EXPECT_EQ(BaseNameOfPath(row.path), row.name) << row.path;
+        EXPECT_EQ(FileNameOfPath(row.path), row.fileName) << row.path;
+    }
 }
 
 TEST(Text, ProgramBaseNameIsThisExecutable) {

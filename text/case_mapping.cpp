@@ -9,7 +9,7 @@
 namespace {
 
 #ifndef _WIN32
-// Used where the platform's ANSI mapping is not at hand: only A-Z and a-z map.
+// Used where the platform's case mapping is not at hand: only A-Z and a-z map.
 char MapAsciiLetter(char c, bool toLower) {
     if (toLower && c >= 'A' && c <= 'Z')
         return static_cast<char>(c - 'A' + 'a');
@@ -23,11 +23,13 @@ std::string MapCase(std::string text, bool toLower) {
     if (text.empty())
         return text;
 #ifdef _WIN32
-    const DWORD length = static_cast<DWORD>(text.size());
+    std::wstring wide = WideFromText(text);
+    const DWORD length = static_cast<DWORD>(wide.size());
     if (toLower)
-        CharLowerBuffA(&text[0], length);
+        CharLowerBuffW(wide.data(), length);
     else
-        CharUpperBuffA(&text[0], length);
+        CharUpperBuffW(wide.data(), length);
+    text = TextFromWide(wide);
 #else
     for (char& c : text)
         c = MapAsciiLetter(c, toLower);

@@ -1,6 +1,5 @@
 #include "text/text.h"
 
-#include <cstring>
 #include <utility>
 
 namespace {
@@ -34,13 +33,9 @@ std::string TailOfCommandLine(const std::string& commandLine) {
     return commandLine.substr(i);
 }
 
-std::string ArgumentOfTail(const std::string& tail, int n, EmptyQuotes empty) {
-    int found = 0;
-    std::size_t i = 0;
-    for (;;) {
-        i = SkipBlanks(tail, i);
-        if (i >= tail.size())
-            return "";
+std::vector<std::string> ArgumentsOfTail(const std::string& tail, EmptyQuotes empty) {
+    std::vector<std::string> arguments;
+    for (std::size_t i = SkipBlanks(tail, 0); i < tail.size(); i = SkipBlanks(tail, i)) {
         std::string argument;
         if (tail[i] == '"') {
             const std::size_t close = tail.find('"', i + 1);
@@ -55,9 +50,16 @@ std::string ArgumentOfTail(const std::string& tail, int n, EmptyQuotes empty) {
             argument = tail.substr(i, end - i);
             i = end;
         }
-        if (++found == n)
-            return argument;
+        arguments.push_back(argument);
     }
+    return arguments;
+}
+
+std::string ArgumentOfTail(const std::string& tail, int n, EmptyQuotes empty) {
+    const std::vector<std::string> arguments = ArgumentsOfTail(tail, empty);
+    return n >= 1 && static_cast<std::size_t>(n) <= arguments.size()
+               ? arguments[static_cast<std::size_t>(n) - 1]
+               : "";
 }
 
 std::string TrimBlanks(std::string text) {
@@ -83,20 +85,37 @@ bool ContainsIgnoringCase(const std::string& text, const std::string& pattern) {
     return FindText(LowerText(text), LowerText(pattern)) > 0;
 }
 
+bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
+    return LowerText(a) == LowerText(b);
+}
+
 std::string MidText(const std::string& text, int start, int count) {
     if (start < 1 || count < 1 || static_cast<std::size_t>(start) > text.size())
         return "";
     return text.substr(static_cast<std::size_t>(start) - 1, static_cast<std::size_t>(count));
 }
 
-std::string TextFromBuffer(const char* buffer, std::size_t size) {
-    const char* nul = static_cast<const char*>(std::memchr(buffer, 0, size));
-    return nul ? std::string(buffer, nul) : std::string(buffer, size);
+std::string FirstUnits(const std::string& text, std::size_t count) {
+    std::size_t units = 0;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t bytes = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        units += bytes == 4 ? 2 : 1;
+        if (units > count)
+            break;
+        i += bytes;
+    }
+    return text.substr(0, i);
+}
+
+std::string FileNameOfPath(const std::string& path) {
+    const std::size_t slash = path.rfind('\\');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 std::string BaseNameOfPath(const std::string& path) {
-    const std::size_t slash = path.rfind('\\');
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    std::string name = FileNameOfPath(path);
     const std::size_t dot = name.rfind('.');
     return dot == std::string::npos ? name : name.substr(0, dot);
 }
