@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include <stdlib.h>
-#include <string.h>
+#include <wchar.h>
 
 static HWND* windows;
 static size_t count, capacity;
@@ -26,24 +26,24 @@ static BOOL CALLBACK OnChild(HWND window, LPARAM unused) {
 }
 
 static BOOL CALLBACK OnTopLevel(HWND window, LPARAM unused) {
-    char className[260] = {0};
+    wchar_t className[260] = {0};
     (void)unused;
-    GetClassNameA(window, className, sizeof className);
+    GetClassNameW(window, className, 260);
     Record(window);
-    if (strcmp(className, "SYSLISTVIEW32") != 0 && IsWindowVisible(window))
+    if (wcscmp(className, L"SYSLISTVIEW32") != 0 && IsWindowVisible(window))
         EnumChildWindows(window, OnChild, 0);
     return TRUE;
 }
 
 int main(void) {
-    static const char pattern[] = "no window has this caption";
+    static const wchar_t pattern[] = L"no window has this caption";
     size_t i, matches = 0;
     EnumWindows(OnTopLevel, 0);
     for (i = 0; i < count; ++i) {
-        char caption[260] = {0};
-        GetWindowTextA(windows[i], caption, sizeof caption);
-        CharLowerBuffA(caption, (DWORD)strlen(caption));
-        matches += strstr(caption, pattern) != NULL;
+        wchar_t caption[260] = {0};
+        GetWindowTextW(windows[i], caption, 260);
+        CharLowerBuffW(caption, (DWORD)wcslen(caption));
+        matches += wcsstr(caption, pattern) != NULL;
     }
     return matches != 0;
 }

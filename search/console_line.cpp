@@ -1,5 +1,7 @@
 #include "search/console_line.h"
 
+#include "text/text.h"
+
 #include <windows.h>
 
 namespace {
@@ -16,25 +18,23 @@ bool IsConsole(HANDLE handle) {
     return GetConsoleMode(handle, &mode) != 0;
 }
 
-// A console reads the bytes of WriteConsoleA in its own code page (OEM: 437,
-// 850, ...), but captions and arguments are ANSI text, so "é" would show as
-// another letter. Widened with the ANSI code page, every character shows as
-// it is, whatever the console's code page; its controls show as "?".
+// Written as UTF-16, every character shows as it is, whatever the console's
+// own code page (OEM: 437, 850, ...); its controls show as "?".
 void WriteToConsole(HANDLE console, const std::string& text) {
-    const int length = static_cast<int>(text.size());
-    std::wstring wide(text.size(), L'\0');
-    wide.resize(
-        static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), length, wide.data(), length)));
-    const std::wstring line = ShownOnConsole(wide) + L"\r\n";
+    const std::wstring line = ShownOnConsole(WideFromText(text)) + L"\r\n";
     WriteConsoleW(console, line.data(), static_cast<DWORD>(line.size()), &lastWritten, nullptr);
 }
 
-// A caption's CR or LF would start a line of its own in a file or pipe,
-// one that a script could take for the program's.
-void KeepOnOneLine(std::string& text) {
-    for (char& c : text)
-        if (c == '\r' || c == '\n')
+// A caption's CR or LF would start a line of its own in a file or pipe, one
+// that a script could take for the program's; so would VT, FF and FS to RS
+// for readers that split lines there (Python's splitlines, some editors and
+// log viewers). Every other control but TAB goes too, and DEL.
+void ReplaceControls(std::string& text) {
+    for (char& c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte < 0x20 && byte != '\t') || byte == 0x7F)
             c = '?';
+    }
 }
 
 bool IsControl(wchar_t c) {
@@ -51,7 +51,7 @@ std::wstring ShownOnConsole(std::wstring text) {
 }
 
 void WriteConsoleLine(std::string text) {
-    KeepOnOneLine(text);
+    ReplaceControls(text);
     if (cachedOutput == nullptr)
         cachedOutput = GetStdHandle(STD_OUTPUT_HANDLE);
     if (cachedOutput == INVALID_HANDLE_VALUE) {
@@ -67,6 +67,8 @@ void WriteConsoleLine(std::string text) {
         WriteToConsole(cachedOutput, text);
         return;
     }
-    text += "\r\n";
-    WriteFile(cachedOutput, text.data(), static_cast<DWORD>(text.size()), &lastWritten, nullptr);
+    // Files and pipes get the ANSI code page, as scripts and programs that
+    // read them expect.
+    const std::string bytes = AnsiFromText(text) + "\r\n";
+    WriteFile(cachedOutput, bytes.data(), static_cast<DWORD>(bytes.size()), &lastWritten, nullptr);
 }

@@ -4,8 +4,8 @@
 
 namespace {
 
-// A caption is read into 260 bytes, its NUL included.
-constexpr int CaptionBytes = 259;
+// A caption is read into 260 UTF-16 units, its NUL included.
+constexpr std::size_t CaptionUnits = 259;
 
 bool HoldsText(const std::string& caption, const std::string& text) {
     return !text.empty() && ContainsIgnoringCase(caption, text);
@@ -20,13 +20,13 @@ std::string OwnConsoleMarker(const std::string& programName) {
 std::string TitleShowingCommand(const std::string& title, const std::string& programName) {
     if (!HoldsText(title, programName))
         return "";
-    return MidText(title, 1, CaptionBytes);
+    return FirstUnits(title, CaptionUnits);
 }
 
 DialogQuery ReadDialogQuery(const std::string& query, const std::string& programName,
                             const OwnConsole& console) {
     const std::string prefix = UpperText(MidText(query, 1, 4));
-    DialogQuery read = {QueryKind::None, MidText(query, 5, 2147483647), 0, "", 0, ""};
+    DialogQuery read = {QueryKind::None, CaptionTest::Holds, MidText(query, 5, 2147483647), 0, "", 0, ""};
     if (prefix == "CAP:") {
         read.kind = QueryKind::Caption;
         read.marker = OwnConsoleMarker(programName);
@@ -56,8 +56,17 @@ bool WindowMatches(const DialogQuery& query, std::uint32_t handle, const std::st
         return false;
     if (query.kind == QueryKind::Handle)
         return true;
-    return !HoldsText(caption, query.marker) && !HoldsText(caption, query.ownTitle) &&
-           ContainsIgnoringCase(caption, query.argument);
+    if (HoldsText(caption, query.marker) || HoldsText(caption, query.ownTitle))
+        return false;
+    switch (query.test) {
+    case CaptionTest::Holds:
+        return ContainsIgnoringCase(caption, query.argument);
+    case CaptionTest::Equals:
+        return EqualsIgnoringCase(TrimBlanks(caption), query.argument);
+    case CaptionTest::Any:
+        break;
+    }
+    return true;
 }
 
 std::string ResultLine(std::uint32_t handle, const std::string& caption) {

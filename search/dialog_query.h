@@ -10,8 +10,22 @@
 
 enum class QueryKind { None, Caption, Handle };
 
+// How a caption query tests a caption against its argument: it holds it in
+// any letter case (the queries of panefit and paneprobe), it is it in any
+// letter case once blanks at its ends are dropped (panefit-wait's /exact),
+// or any caption passes, an empty one too (panefit-wait's empty dialog
+// with other options, panelist's /all).
+enum class CaptionTest { Holds, Equals, Any };
+
+// A window a search found, handed on as data: its handle, and its caption as
+// its result line holds it (blanks trimmed; it may hold colons).
+struct FoundDialog {
+    std::uint32_t handle;
+    std::string caption;
+};
+
 // The console the program runs in, as the desktop shows it: its window (0
-// when the process has none) and its current title as ANSI text.
+// when the process has none) and its current title.
 struct OwnConsole {
     std::uint32_t window;
     std::string title;
@@ -19,6 +33,7 @@ struct OwnConsole {
 
 struct DialogQuery {
     QueryKind kind;
+    CaptionTest test;        // caption queries: Holds as read
     std::string argument;    // the query from its fifth byte on
     Number handle;           // handle queries: ParseNumber of the argument
     std::string marker;      // caption queries skip captions that hold it
@@ -30,7 +45,7 @@ struct DialogQuery {
 // shows in its caption while it runs the program.
 std::string OwnConsoleMarker(const std::string& programName);
 
-// The console title cut to 259 bytes, as a caption is, when it shows the
+// The console title cut to 259 UTF-16 units, as a caption is, when it shows the
 // running command: when it holds the program's name in any letter case.
 // "" for any other title ("Windows PowerShell"), and when the name is "".
 std::string TitleShowingCommand(const std::string& title, const std::string& programName);
@@ -40,7 +55,7 @@ std::string TitleShowingCommand(const std::string& title, const std::string& pro
 DialogQuery ReadDialogQuery(const std::string& query, const std::string& programName,
                             const OwnConsole& console);
 
-// Caption query: the caption holds the argument in any letter case (an empty
+// Caption query: the caption passes the query's test (Holds: an empty
 // argument matches every non-empty caption), and the window shows nothing of
 // the program's own console: it is not that console's window, and its caption
 // holds neither the marker nor a title that shows the running command.

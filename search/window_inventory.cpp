@@ -1,6 +1,7 @@
 #include "search/window_inventory.h"
 
-#include "text/text.h"
+#include "search/window_facts.h"
+#include "search/window_handle.h"
 
 namespace {
 
@@ -33,10 +34,13 @@ BOOL CALLBACK OnTopLevelWindow(HWND window, LPARAM) {
     inventory.push_back(window);
     if (!IsWindowVisible(window))
         return TRUE;
-    char className[260] = {};
-    GetClassNameA(window, className, sizeof className); // a failure leaves the name empty
-    if (!IsNoDescentClass(TextFromBuffer(className)))
+    if (!IsNoDescentClass(WindowClassName(HandleNumber(window))))
         EnumChildWindows(window, OnChildWindow, 0);
+    return TRUE;
+}
+
+BOOL CALLBACK AddToList(HWND window, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
     return TRUE;
 }
 
@@ -50,4 +54,10 @@ void CollectWindows() {
 
 const WindowInventory& CollectedWindows() {
     return inventory;
+}
+
+std::vector<HWND> TopLevelWindows() {
+    std::vector<HWND> windows;
+    EnumWindows(AddToList, reinterpret_cast<LPARAM>(&windows));
+    return windows;
 }

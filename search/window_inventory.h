@@ -1,6 +1,7 @@
 // The window inventory: the handles that one dialog lookup scans. Owns the
 // list, which CollectWindows refills and which then lives unchanged until the
-// next CollectWindows.
+// next CollectWindows. Also lists the top-level windows alone, into a list
+// of the caller's.
 #pragma once
 
 #include <windows.h>
@@ -20,3 +21,8 @@ void CollectWindows();
 
 // The inventory as the last CollectWindows left it.
 const WindowInventory& CollectedWindows();
+
+// Every top-level window, in EnumWindows order, and nothing read of them: a
+// fresh list apart from the inventory, for the searches that look at
+// windows of their own only.
+std::vector<HWND> TopLevelWindows();

@@ -42,17 +42,17 @@ void ExpectRows(const std::vector<QueryRow>& rows) {
 TEST(DialogLookup, CaptionQueries) {
     const std::string word = UniqueWord();
     const std::string pageSetup = "Page Setup " + word;
-    const std::string accented = "\xc9t\xe9 " + word; // code page 1252
+    const std::string accented = "\xc3\x89t\xc3\xa9 " + word;
     HWND dialog = CreateFixtureWindow({pageSetup});
     HWND button = CreateFixtureWindow({"Page setup " + word + " now", dialog, WS_VISIBLE});
-    HWND other = CreateFixtureWindow({accented});
+    HWND other = CreateUnicodeWindow(WideFromText(accented));
     HWND colons = CreateFixtureWindow({"a:b " + word + ":c:"});
 
     ExpectRows({
         {"CAP:page setup " + word,
          {LineOf(dialog, pageSetup), LineOf(button, "Page setup " + word + " now")}},
         {"cap:PAGE SETUP " + word + " NOW", {LineOf(button, "Page setup " + word + " now")}},
-        {"CAP:\xe9T\xc9 " + word, {LineOf(other, accented)}},
+        {"CAP:\xc3\xa9T\xc3\x89 " + word, {LineOf(other, accented)}},
         {"CAP:" + word + ":c", {LineOf(colons, "a:b " + word + ":c:")}},
         {"CAP:page  setup " + word, {}}, // two blanks
         {"CAP:" + word + "x", {}},
@@ -197,7 +197,9 @@ std::vector<std::string> LiteralAnswer(const std::string& query) {
         ReadDialogQuery(query, ProgramBaseName(), {HandleNumber(GetConsoleWindow()), ""});
     std::vector<std::string> lines;
     for (HWND window : literalInventory) {
-        const std::string caption = CaptionOf(window);
+        wchar_t text[260] = {};
+        GetWindowTextW(window, text, 260);
+        const std::string caption = TextFromWide(text);
         if (WindowMatches(read, HandleNumber(window), caption))
             lines.push_back(ResultLine(HandleNumber(window), caption));
     }

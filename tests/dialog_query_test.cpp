@@ -57,4 +57,29 @@ TEST(DialogQuery, CaptionQueriesSkipTheOwnConsole) {
     }
 }
 
+TEST(DialogQuery, CaptionTests) {
+    const OwnConsole prompt = {1000, "Command Prompt - paneprobe  Report"};
+    const struct {
+        CaptionTest test;
+        std::string argument, caption;
+        bool matches;
+    } rows[] = {
+        {CaptionTest::Holds, "report", "Report - Preview", true},
+        {CaptionTest::Equals, "report", "Report - Preview", false},
+        {CaptionTest::Equals, "report", "  REPORT  ", true}, // blanks at the ends dropped
+        {CaptionTest::Equals, "report", "\tReport", false},  // a TAB is no blank
+        {CaptionTest::Equals, "", "", true},
+        {CaptionTest::Holds, "", "", false},
+        {CaptionTest::Any, "", "", true},                       // even an empty caption
+        {CaptionTest::Any, "", "cmd.exe - paneprobe x", false}, // never the own console
+        {CaptionTest::Equals, "report", prompt.title, false},
+    };
+    for (const auto& row : rows) {
+        DialogQuery query = ReadDialogQuery("CAP:" + row.argument, "paneprobe", prompt);
+        query.test = row.test;
+        EXPECT_EQ(WindowMatches(query, 5, row.caption), row.matches)
+            << static_cast<int>(row.test) << " " << row.argument << " / " << row.caption;
+    }
+}
+
 } // namespace
