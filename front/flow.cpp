@@ -9,15 +9,27 @@
 
 namespace {
 
-// Shown when started without arguments, typically by a double click: the
-// console window would vanish before anyone could read it.
+const std::string NoDialogLine = "No dialog found.";
+const std::string SeveralDialogsLine = "Several dialogs found, please specify which one to take:";
+
+// True when the dialog argument starts with "#": it names a handle.
+bool NamesHandle(const std::string& dialogArgument) {
+    return MidText(dialogArgument, 1, 1) == "#";
+}
+
+} // namespace
+
 void ShowUsageBox(const ProgramTexts& program) {
     FreeConsole();
     MessageBoxA(nullptr, MessageBoxText(program.messageBoxLines).c_str(), program.name.c_str(),
                 MB_OK | MB_ICONINFORMATION);
 }
 
-} // namespace
+bool StartedOnItsOwnConsole() {
+    DWORD processes[2] = {};
+    const DWORD output = GetFileType(GetStdHandle(STD_OUTPUT_HANDLE));
+    return GetConsoleProcessList(processes, 2) == 1 && output != FILE_TYPE_DISK && output != FILE_TYPE_PIPE;
+}
 
 std::string MessageBoxText(const std::vector<std::string>& lines) {
     std::string text;
@@ -51,10 +63,6 @@ void WriteLines(const std::vector<std::string>& lines, int count) {
         WriteConsoleLine(lines[i]);
 }
 
-bool NamesHandle(const std::string& dialogArgument) {
-    return MidText(dialogArgument, 1, 1) == "#";
-}
-
 std::string QueryOfDialogArgument(const std::string& dialogArgument) {
     if (NamesHandle(dialogArgument))
         return "HND:" + MidText(dialogArgument, 2, 2147483647);
@@ -67,19 +75,28 @@ std::vector<std::string> SearchDialogs(const std::string& dialogArgument) {
     return results;
 }
 
+// A result line read back as data is written again as the same line.
 bool ReportSearch(const std::vector<std::string>& results, FoundDialog& found) {
-    if (results.empty()) {
-        WriteConsoleLine("No dialog found.");
+    std::vector<FoundDialog> dialogs;
+    for (const std::string& line : results)
+        dialogs.push_back(DialogOfResultLine(line));
+    ReportFoundDialogs(dialogs);
+    if (dialogs.size() != 1)
         return false;
-    }
-    if (results.size() > 1) {
-        WriteConsoleLine("Several dialogs found, please specify which one to take:");
-        for (const std::string& line : results)
-            WriteConsoleLine("  " + line);
-        return false;
-    }
-    found = DialogOfResultLine(results.front());
+    found = dialogs.front();
     return true;
+}
+
+void ReportFoundDialogs(const std::vector<FoundDialog>& dialogs) {
+    if (dialogs.empty()) {
+        WriteConsoleLine(NoDialogLine);
+        return;
+    }
+    if (dialogs.size() == 1)
+        return;
+    WriteConsoleLine(SeveralDialogsLine);
+    for (const FoundDialog& dialog : dialogs)
+        WriteConsoleLine("  " + ResultLine(dialog.handle, dialog.caption));
 }
 
 FoundDialog DialogOfResultLine(const std::string& line) {

@@ -3,6 +3,8 @@
 // ProgramTexts; nothing here keeps state between calls.
 #pragma once
 
+#include "search/dialog_query.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -21,20 +23,21 @@ std::string MessageBoxText(const std::vector<std::string>& lines);
 // lines. True when it answered them and the run is over.
 bool AnswerWithoutWork(const std::string& tail, const ProgramTexts& program);
 
+// Gives up the console and shows the message box lines, for a program
+// started without arguments, typically by a double click: the console
+// window would vanish before anyone could read it.
+void ShowUsageBox(const ProgramTexts& program);
+
+// True when no shell shares this process's console (it was made for the
+// process: a double click, the Run box) and standard output is not a file or
+// a pipe: a list written there would vanish with the console.
+bool StartedOnItsOwnConsole();
+
 // Writes "Syntax Error." and the program's first two usage lines.
 void WriteSyntaxError(const ProgramTexts& program);
 
 // Writes the first count lines (all when count is -1), one WriteConsoleLine each.
 void WriteLines(const std::vector<std::string>& lines, int count = -1);
-
-// The one window a search found.
-struct FoundDialog {
-    std::uint32_t handle;
-    std::string caption; // may hold colons
-};
-
-// True when the dialog argument starts with "#": it names a handle.
-bool NamesHandle(const std::string& dialogArgument);
 
 // "#" and a handle gives "HND:" and the rest; anything else "CAP:" and all of it.
 std::string QueryOfDialogArgument(const std::string& dialogArgument);
@@ -51,6 +54,10 @@ FoundDialog DialogOfResultLine(const std::string& line);
 // the list of their result lines; with exactly one it writes nothing, fills
 // found and returns true.
 bool ReportSearch(const std::vector<std::string>& results, FoundDialog& found);
+
+// Reports windows found as data as ReportSearch reports result lines: none
+// or several; it writes nothing for exactly one.
+void ReportFoundDialogs(const std::vector<FoundDialog>& dialogs);
 
 // ReportSearch of one SearchDialogs.
 bool FindOneDialog(const std::string& dialogArgument, FoundDialog& found);

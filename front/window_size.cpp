@@ -25,6 +25,7 @@ std::uint32_t FailureCode() {
 struct SizeChange {
     HWND window;
     PixelSize size;
+    UINT flags;
     std::uint32_t error;
     LONG holders;
 };
@@ -36,9 +37,11 @@ void LetGo(SizeChange* change) {
 
 DWORD WINAPI MakeSizeChange(void* parameter) {
     auto* change = static_cast<SizeChange*>(parameter);
+    // Sized while maximised, a window gets its old size back when restored.
+    if (IsZoomed(change->window))
+        ShowWindow(change->window, SW_SHOWNOACTIVATE);
     SetLastError(0);
-    if (!SetWindowPos(change->window, nullptr, 0, 0, change->size.width, change->size.height,
-                      SWP_NOMOVE | SWP_NOZORDER))
+    if (!SetWindowPos(change->window, nullptr, 0, 0, change->size.width, change->size.height, change->flags))
         change->error = FailureCode();
     LetGo(change);
     return 0;
@@ -46,8 +49,8 @@ DWORD WINAPI MakeSizeChange(void* parameter) {
 
 // SetWindowPos, waited for timeoutMs at most: ERROR_TIMEOUT when it has not
 // returned by then.
-std::uint32_t SetWindowSizeWithin(HWND window, const PixelSize& size, DWORD timeoutMs) {
-    auto* change = new SizeChange{window, size, 0, 2};
+std::uint32_t SetWindowSizeWithin(HWND window, const PixelSize& size, UINT flags, DWORD timeoutMs) {
+    auto* change = new SizeChange{window, size, flags, 0, 2};
     HANDLE thread = CreateThread(nullptr, 0, MakeSizeChange, change, 0, nullptr);
     if (!thread) {
         delete change;
@@ -78,12 +81,14 @@ PixelSize WorkAreaSize() {
 
 bool WindowAnswers(std::uint32_t handle, unsigned timeoutMs) {
     DWORD_PTR ignored = 0;
+    SetLastError(0); // an old ERROR_TIMEOUT must not read as this call's
     return SendMessageTimeoutA(WindowOfNumber(handle), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs,
                                &ignored) != 0 ||
            GetLastError() != ERROR_TIMEOUT;
 }
 
-std::uint32_t SetOuterSize(std::uint32_t handle, const PixelSize& size, unsigned budgetMs) {
+std::uint32_t SetOuterSize(std::uint32_t handle, const PixelSize& size, unsigned budgetMs,
+                           Activation activation) {
     HWND window = WindowOfNumber(handle);
     if (IsIconic(window))
         return ErrorMinimised;
@@ -91,8 +96,9 @@ std::uint32_t SetOuterSize(std::uint32_t handle, const PixelSize& size, unsigned
     if (!WindowAnswers(handle, budgetMs))
         return ErrorTimeout;
     const ULONGLONG spent = GetTickCount64() - start;
+    const UINT flags = SWP_NOMOVE | SWP_NOZORDER | (activation == Activation::Never ? SWP_NOACTIVATE : 0);
     const std::uint32_t error =
-        SetWindowSizeWithin(window, size, spent < budgetMs ? static_cast<DWORD>(budgetMs - spent) : 0);
+        SetWindowSizeWithin(window, size, flags, spent < budgetMs ? static_cast<DWORD>(budgetMs - spent) : 0);
     // A window that closes while it handles the change makes SetWindowPos
     // fail without an error code (under Wine), or even succeed.
     if (!IsWindow(window))

@@ -27,12 +27,19 @@ PixelSize WorkAreaSize();
 // answering: setting its size says why.
 bool WindowAnswers(std::uint32_t handle, unsigned timeoutMs);
 
+// Whether a size change may bring its window to the front: SetWindowPos's
+// own way, which activates a top-level window, or never (SWP_NOACTIVATE).
+enum class Activation { AsSetWindowPos, Never };
+
 // Gives the window this outer size (SetWindowPos with SWP_NOMOVE and
-// SWP_NOZORDER): its position and its place in the z-order stay. A minimised
-// window is left alone (ErrorMinimised): Windows would restore it to its old
-// size. SetWindowPos waits until the window's thread has handled the change,
-// so the window's program gets budgetMs in all, first to answer a message,
-// then to make the change; beyond that the result is ERROR_TIMEOUT. A window
-// gone by then gives ERROR_INVALID_WINDOW_HANDLE; otherwise 0 once the size
-// is set, or SetWindowPos's error (ErrorWithoutCode when it gave none).
-std::uint32_t SetOuterSize(std::uint32_t handle, const PixelSize& size, unsigned budgetMs);
+// SWP_NOZORDER): its position and its place in the z-order stay. A maximised
+// window is restored first, without being activated, so that it keeps the
+// size when it is restored later. A minimised window is left alone
+// (ErrorMinimised): Windows would restore it to its old size. SetWindowPos
+// waits until the window's thread has handled the change, so the window's
+// program gets budgetMs in all, first to answer a message, then to make the
+// change; beyond that the result is ERROR_TIMEOUT. A window gone by then
+// gives ERROR_INVALID_WINDOW_HANDLE; otherwise 0 once the size is set, or
+// SetWindowPos's error (ErrorWithoutCode when it gave none).
+std::uint32_t SetOuterSize(std::uint32_t handle, const PixelSize& size, unsigned budgetMs,
+                           Activation activation = Activation::AsSetWindowPos);
