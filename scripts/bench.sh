@@ -4,18 +4,26 @@
 # desktop (bench/crowd.c). Two queries that match nothing are timed: a
 # caption that no window has, and the handle 1. The three commands run in
 # turn, RUNS times each, and the ratio of each query's median time to the
-# floor's is printed; the last line has them all.
-#   bash scripts/bench.sh [windows ...]     default: 5000 20000; RUNS=15
+# floor's is printed.
+# Then, on the same desktop, panefit-wait waits WAIT_SECONDS for a caption
+# that never comes, against bench/wait_floor.c, the least such a wait must
+# do four times a second: the CPU time each costs on the whole machine (the
+# program and the wine server together, from /proc/stat), WAIT_RUNS times in
+# turn, and the ratio of the medians. The last lines have all the ratios.
+#   bash scripts/bench.sh [windows ...]     default: 5000 20000; RUNS=15,
+#                                           WAIT_RUNS=5, WAIT_SECONDS=6
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 sizes=("$@")
 [ ${#sizes[@]} -gt 0 ] || sizes=(5000 20000)
 runs=${RUNS:-15}
+wait_runs=${WAIT_RUNS:-5}
+wait_seconds=${WAIT_SECONDS:-6}
 
 bash scripts/setup.sh
 cmake --preset test >/dev/null
-cmake --build --preset test -j "$(nproc)" --target paneprobe bench_floor bench_crowd >/dev/null
+cmake --build --preset test -j "$(nproc)" --target paneprobe panefit-wait bench_floor bench_wait_floor bench_crowd >/dev/null
 
 source scripts/wine-session.sh
 wine_session_start bench
@@ -30,6 +38,19 @@ time_run() {
     echo $(((end - start) / 1000000))
 }
 
+# CPU time, in clock ticks of 10 ms, that the whole machine spends while
+# one run lasts, process start included (the same for all).
+busy_ticks() {
+    awk '/^cpu / { print $2 + $3 + $4 + $7 + $8 + $9 }' /proc/stat
+}
+cpu_run() {
+    local before after
+    before=$(busy_ticks)
+    timeout 300 "$WINE64" "$@" >/dev/null || true
+    after=$(busy_ticks)
+    echo $((after - before))
+}
+
 median() {
     printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
@@ -40,6 +61,7 @@ ratio() {
 
 captions=()
 handles=()
+waits=()
 for windows in "${sizes[@]}"; do
     fifo=$(mktemp -u)
     mkfifo "$fifo"
@@ -56,6 +78,12 @@ for windows in "${sizes[@]}"; do
         handle+=("$(time_run "$bin/paneprobe.exe" "#1")")
         floor+=("$(time_run "$bin/bench_floor.exe")")
     done
+    wait=()
+    wait_floor=()
+    for _ in $(seq "$wait_runs"); do
+        wait+=("$(cpu_run "$bin/panefit-wait.exe" 1x1 "no window has this caption" "$wait_seconds")")
+        wait_floor+=("$(cpu_run "$bin/bench_wait_floor.exe" "$wait_seconds")")
+    done
     kill "$crowd" 2>/dev/null || true
     wait "$crowd" 2>/dev/null || true
 
@@ -65,6 +93,10 @@ for windows in "${sizes[@]}"; do
     echo "$windows windows, medians of $runs runs: floor $f ms, caption query $c ms (ratio $(ratio "$c" "$f")), handle query $h ms (ratio $(ratio "$h" "$f"))"
     captions+=("$(ratio "$c" "$f") at $windows")
     handles+=("$(ratio "$h" "$f") at $windows")
+    w=$(median "${wait[@]}")
+    wf=$(median "${wait_floor[@]}")
+    echo "$windows windows, a $wait_seconds s wait, CPU medians of $wait_runs runs: floor $((wf * 10)) ms, panefit-wait $((w * 10)) ms (ratio $(ratio "$w" "$wf"))"
+    waits+=("$(ratio "$w" "$wf") at $windows")
 done
 wine_session_stop
 joined() {
@@ -73,3 +105,4 @@ joined() {
     echo "${text%, }"
 }
 echo "ratio to the floor: caption query $(joined "${captions[@]}"); handle query $(joined "${handles[@]}") windows"
+echo "CPU of a wait, ratio to the floor: $(joined "${waits[@]}") windows"

@@ -41,4 +41,49 @@ TEST(WaitArguments, CanNameDialog) {
         EXPECT_EQ(CanNameDialog(row.argument), row.can) << row.argument;
 }
 
+TEST(WaitArguments, ReadWaitRequest) {
+    const struct {
+        std::vector<std::string> arguments; // after the size
+        bool valid;
+        std::string dialog;
+        std::uint32_t seconds;
+        bool exact;
+        std::string className, program;
+    } rows[] = {
+        {{" \"Page\" "}, true, "Page", 30, false, "", ""},
+        {{"Page", "20"}, true, "Page", 20, false, "", ""},
+        {{"Page", "/exact", "20"}, true, "Page", 20, true, "", ""}, // options before the limit...
+        {{"Page", "20", "/EXACT"}, true, "Page", 20, true, "", ""}, // ...or after it, in any case
+        {{"Page", "/Class:My Class", "/program: setup "}, true, "Page", 30, false, "My Class", "setup"},
+        {{"", "/program:setup.exe", "5"}, true, "", 5, false, "", "setup.exe"}, // any caption
+        {{"", "/class:Dialog"}, true, "", 30, false, "Dialog", ""},
+        {{"#1312", "/class:Dialog"}, true, "#1312", 30, false, "Dialog", ""},
+        {{}, false, "", 30, false, "", ""},
+        {{""}, false, "", 30, false, "", ""},
+        {{"", "20"}, false, "", 20, false, "", ""},
+        {{"", "/exact", "/class:X"}, false, "", 30, true, "X", ""}, // no caption to be whole
+        {{"#1312", "/exact"}, false, "#1312", 30, true, "", ""},
+        {{"Page", "/bogus"}, false, "Page", 30, false, "", ""},
+        {{"Page", "/exactly"}, false, "Page", 30, false, "", ""},
+        {{"Page", "/exact", "/exact"}, false, "Page", 30, true, "", ""}, // twice
+        {{"Page", "/class:A", "/CLASS:B"}, false, "Page", 30, false, "B", ""},
+        {{"Page", "/class:"}, false, "Page", 30, false, "", ""}, // no name
+        {{"Page", "/program:  "}, false, "Page", 30, false, "", ""},
+        {{"Page", "20", "30"}, false, "Page", 30, false, "", ""}, // a second limit
+        {{"Page", "Setup"}, false, "Page", 0, false, "", ""},     // an unquoted caption's second word
+    };
+    for (const auto& row : rows) {
+        const WaitRequest request = ReadWaitRequest(row.arguments);
+        const std::string what = row.arguments.empty() ? "(none)" : row.arguments.back();
+        EXPECT_EQ(request.valid, row.valid) << what;
+        if (request.valid) {
+            EXPECT_EQ(request.dialog, row.dialog) << what;
+            EXPECT_EQ(request.seconds, row.seconds) << what;
+            EXPECT_EQ(request.exact, row.exact) << what;
+            EXPECT_EQ(request.className, row.className) << what;
+            EXPECT_EQ(request.program, row.program) << what;
+        }
+    }
+}
+
 } // namespace

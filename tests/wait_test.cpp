@@ -17,7 +17,7 @@ double SecondsSince(std::chrono::steady_clock::time_point start) {
 }
 
 const std::string syntaxError =
-    Lines({"Syntax Error.", "Usage: panefit-wait WxH \"dialog caption, all or part\" [seconds]",
+    Lines({"Syntax Error.", "Usage: panefit-wait WxH \"dialog caption, all or part\" [seconds] [options]",
            "    or panefit-wait WxH #12345 [seconds] (hash followed by dialog handle)"});
 
 TEST(PanefitWait, SizesADialogThatAppearsLate) {
@@ -127,9 +127,12 @@ std::vector<HWND> WindowsCaptioned(DWORD processId, const std::string& caption) 
 // Programs that show their window only once it is ready, lay it out after
 // showing it, or keep it in a state that sizing must respect
 // (tests/window_patterns.cpp): the one shown window of its own ends as the
-// row says, and every other window of that caption (hidden, or a control) is
-// neither waited for nor touched. Neither program passes its limit (panefit's
-// is 5 s) by more than a second, plus a start.
+// row says, restored when it was sized, and every other window of that
+// caption (hidden, or a control) is neither waited for nor touched. Neither
+// program passes its limit (panefit's is 5 s) by more than a second, plus a
+// start. panefit-wait leaves the foreground to the window the user works in
+// (but where the program itself moves it: a dialog box activates itself, and
+// under Wine minimising or restoring a window moves the foreground).
 TEST(PanefitWait, SizesAWindowOnlyOnceItIsReady) {
     const std::string keepsResizing = "Size not set: the dialog keeps resizing itself.";
     const std::string minimised = "Size not set: the dialog is minimised.";
@@ -140,26 +143,33 @@ TEST(PanefitWait, SizesAWindowOnlyOnceItIsReady) {
         DWORD exitCode;
         std::string lastLine,
             sizeAfter; // sizeAfter: "" unchecked, else sizes the window may have, "|" between
+        bool keepsForeground;
     } rows[] = {
-        {"hidden-loading", "panefit-wait", 20, 0, "Size set to 640x480", "640x480"},
-        {"slow-init", "panefit-wait", 20, 0, "Size set to 640x480", "640x480"},
-        {"late-layout", "panefit-wait", 20, 0, "Size set to 640x480", "640x480"},
-        {"hidden-twin", "panefit-wait", 20, 0, "Size set to 640x480", "640x480"},
-        {"never-shown", "panefit-wait", 4, 1, "", ""},
-        {"restless", "panefit-wait", 4, 3, keepsResizing, "520x360|530x370"}, // the program's own sizes
-        {"minimised", "panefit", 5, 0, minimised, ""},
-        {"minimised", "panefit-wait", 3, 3, minimised, ""},
-        {"minimised", "panefit-wait", 20, 0, "Size set to 640x480", "640x480"}, // once restored
-        {"maximised", "panefit-wait", 20, 0, "Size set to 640x480", "640x480"},
-        {"min-size", "panefit-wait", 20, 0, "Size set to 700x500", "700x500"}, // the size it holds
-        {"button-first", "panefit-wait", 20, 0, "Size set to 640x480", "640x480"},
-        {"blocking-resize", "panefit", 5, 0, notResponding, "300x200"},
-        {"blocking-resize", "panefit-wait", 4, 3, notResponding, "300x200"},
-        {"restore-and-load", "panefit-wait", 20, 0, "Size set to 640x480", "640x480"},
+        {"hidden-loading", "panefit-wait", 20, 0, "Size set to 640x480", "640x480", true},
+        {"slow-init", "panefit-wait", 20, 0, "Size set to 640x480", "640x480", false},
+        {"late-layout", "panefit-wait", 20, 0, "Size set to 640x480", "640x480", true},
+        {"hidden-twin", "panefit-wait", 20, 0, "Size set to 640x480", "640x480", true},
+        {"never-shown", "panefit-wait", 4, 1, "", "", true},
+        {"restless", "panefit-wait", 4, 3, keepsResizing, "520x360|530x370", true}, // the program's own sizes
+        {"minimised", "panefit", 5, 0, minimised, "", false},
+        {"minimised", "panefit-wait", 3, 3, minimised, "", false},
+        {"minimised", "panefit-wait", 20, 0, "Size set to 640x480", "640x480", false}, // once restored
+        {"maximised", "panefit", 5, 0, "Size set to 640x480", "640x480", false},
+        {"maximised", "panefit-wait", 20, 0, "Size set to 640x480", "640x480", true},
+        {"min-size", "panefit-wait", 20, 4, "Size set to 700x500", "700x500", true}, // the size it holds
+        {"refusing", "panefit-wait", 20, 4, "Size set to 300x200", "300x200", true},
+        {"button-first", "panefit-wait", 20, 0, "Size set to 640x480", "640x480", true},
+        {"blocking-resize", "panefit", 5, 0, notResponding, "300x200", false},
+        {"blocking-resize", "panefit-wait", 4, 3, notResponding, "300x200", true},
+        {"restore-and-load", "panefit-wait", 20, 0, "Size set to 640x480", "640x480", true},
+        {"replaced", "panefit-wait", 20, 0, "Size set to 640x480", "640x480", true}, // the new window
+        {"ghost", "panefit-wait", 20, 0, "Size set to 640x480", "640x480", true},    // the real window
     };
+    HWND work = CreateFixtureWindow({"Typing here " + UniqueWord()});
     for (const auto& row : rows) {
         const std::string caption = row.pattern + " " + UniqueWord();
         const std::string what = row.program + " " + row.pattern;
+        SetForegroundWindow(work);
         // The window comes 1.5 s after the start: panefit-wait waits for it,
         // panefit is started once it is shown.
         const PROCESS_INFORMATION program =
@@ -173,6 +183,9 @@ TEST(PanefitWait, SizesAWindowOnlyOnceItIsReady) {
         const auto start = std::chrono::steady_clock::now();
         const ProgramRun run = RunThroughPipe(row.program, commandLine, 40000);
         EXPECT_LT(SecondsSince(start), row.limit + 2.5) << what;
+        if (row.keepsForeground) {
+            EXPECT_EQ(GetForegroundWindow(), work) << what;
+        }
         Sleep(1000); // any sizing of the program's own is over
         HWND shown = nullptr;
         for (HWND window : WindowsCaptioned(program.dwProcessId, caption)) {
@@ -188,11 +201,15 @@ TEST(PanefitWait, SizesAWindowOnlyOnceItIsReady) {
             EXPECT_NE(("|" + row.sizeAfter + "|").find("|" + SizeOf(shown) + "|"), std::string::npos)
                 << what << ": " << SizeOf(shown);
         }
+        if (row.lastLine.rfind("Size set to", 0) == 0) {
+            EXPECT_FALSE(IsZoomed(shown) || IsIconic(shown)) << what; // restored, as a user would size it
+        }
         TerminateProcess(program.hProcess, 0);
         WaitForSingleObject(program.hProcess, 5000);
         CloseHandle(program.hThread);
         CloseHandle(program.hProcess);
     }
+    DestroyFixtureWindow(work);
 }
 
 } // namespace

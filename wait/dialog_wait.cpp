@@ -5,7 +5,9 @@
 #include "front/size_setting.h"
 #include "front/window_size.h"
 #include "search/console_line.h"
-#include "wait/window_readiness.h"
+#include "search/window_facts.h"
+#include "wait/dialog_candidates.h"
+#include "wait/wait_times.h"
 
 #include <windows.h>
 
@@ -15,42 +17,23 @@
 
 namespace {
 
-constexpr ULONGLONG SearchIntervalMs = 250;
-constexpr ULONGLONG LongestAnswerWaitMs = 1000;   // then the search is made afresh
-constexpr ULONGLONG ShortestChangeBudgetMs = 350; // a setting made at the limit still gets this
 constexpr ULONGLONG HoldMs = 500;
 constexpr DWORD HoldCheckIntervalMs = 50;
-
-// The result lines of the windows that can be the dialog, in their order:
-// shown ones and, by caption, only windows of their own, so that a control
-// that shares the dialog's caption is never taken for it.
-std::vector<std::string> Candidates(const std::string& dialogArgument) {
-    const bool byHandle = NamesHandle(dialogArgument);
-    std::vector<std::string> candidates;
-    for (const std::string& line : SearchDialogs(dialogArgument)) {
-        const std::uint32_t handle = DialogOfResultLine(line).handle;
-        if (IsWindowShown(handle) && (byHandle || IsTopLevelWindow(handle)))
-            candidates.push_back(line);
-    }
-    return candidates;
-}
+constexpr DWORD SettleMs = 50; // after the program changed the size between two settings
 
 bool SameSize(const PixelSize& a, const PixelSize& b) {
     return a.width == b.width && a.height == b.height;
 }
 
-// The time the window's program gets for one size change: up to the limit,
-// and a little past it for a change begun right at the limit. At the limit,
-// the answer wait and the two settings of SetAndTake stay within a second.
-unsigned ChangeBudgetMs(ULONGLONG deadline) {
-    const ULONGLONG now = GetTickCount64();
-    return static_cast<unsigned>(std::max(deadline > now ? deadline - now : 0, ShortestChangeBudgetMs));
+// Errors that waiting within the limit may mend: the window's program is
+// busy, the window is minimised, or it has gone (closed or hidden), perhaps
+// for a new window of the same caption.
+bool NotReady(std::uint32_t error) {
+    return error == ErrorTimeout || error == ErrorMinimised || error == ErrorInvalidWindowHandle;
 }
 
-// Errors that waiting within the limit may mend: the window's program is
-// busy, or the window is minimised.
-bool NotReady(std::uint32_t error) {
-    return error == ErrorTimeout || error == ErrorMinimised;
+std::uint32_t SetSize(std::uint32_t handle, const PixelSize& size, ULONGLONG deadline) {
+    return SetOuterSize(handle, size, ChangeBudgetMs(deadline, GetTickCount64()), Activation::Never);
 }
 
 struct Taking {
@@ -61,29 +44,46 @@ struct Taking {
 // Sets the size and reads the size the window took, at once, before its
 // program can change it again. A size other than the one asked for is the
 // window keeping to limits of its own only when a second setting, made at
-// once, gives the same: else its program changed it in between.
+// once, gives the same: else its program changed it in between. A window
+// maximised again has taken nothing.
 Taking SetAndTake(std::uint32_t handle, const PixelSize& asked, ULONGLONG deadline) {
-    if (const std::uint32_t error = SetOuterSize(handle, asked, ChangeBudgetMs(deadline)))
+    if (const std::uint32_t error = SetSize(handle, asked, deadline))
         return {error, std::nullopt};
     const PixelSize taken = ReadOuterSize(handle).size;
+    if (StateOfWindow(handle) == WindowState::Maximised)
+        return {0, std::nullopt};
     if (SameSize(taken, asked))
         return {0, taken};
-    if (const std::uint32_t error = SetOuterSize(handle, asked, ChangeBudgetMs(deadline)))
+    if (const std::uint32_t error = SetSize(handle, asked, deadline))
         return {error, std::nullopt};
     if (!SameSize(ReadOuterSize(handle).size, taken))
         return {0, std::nullopt};
     return {0, taken};
 }
 
-// True when the window keeps the size it took for HoldMs.
-bool SizeHolds(std::uint32_t handle, const PixelSize& taken) {
+enum class Watch { Held, Changed, Minimised, Gone };
+
+// Watches the window for HoldMs: whether it keeps the size it took,
+// restored, or is minimised, or is no longer shown (closed or hidden).
+Watch WatchSize(std::uint32_t handle, const PixelSize& taken) {
     const ULONGLONG until = GetTickCount64() + HoldMs;
     while (GetTickCount64() < until) {
         Sleep(HoldCheckIntervalMs);
-        if (!SameSize(ReadOuterSize(handle).size, taken))
-            return false;
+        switch (StateOfWindow(handle)) {
+        case WindowState::Hidden:
+        case WindowState::Cloaked:
+            return Watch::Gone;
+        case WindowState::Minimised:
+            return Watch::Minimised;
+        case WindowState::Maximised:
+            return Watch::Changed;
+        case WindowState::Shown:
+            if (!SameSize(ReadOuterSize(handle).size, taken))
+                return Watch::Changed;
+            break;
+        }
     }
-    return true;
+    return Watch::Held;
 }
 
 // How a try at sizing the one shown window ended: with its lines written
@@ -107,18 +107,24 @@ Attempt SetUntilSizeHolds(const FoundDialog& dialog, const WantedSize& wanted, U
             WriteSizeSetLines(dialog, taking.error, size);
             return {OtherOutcome, 0};
         }
-        if (taking.taken && SizeHolds(dialog.handle, *taking.taken)) {
-            WriteSizeSetLines(dialog, 0, *taking.taken);
-            return {SizeSet, 0};
+        if (!taking.taken) {
+            Sleep(SettleMs);
+        } else {
+            switch (WatchSize(dialog.handle, *taking.taken)) {
+            case Watch::Held:
+                WriteSizeSetLines(dialog, 0, *taking.taken);
+                return {SameSize(*taking.taken, size) ? SizeSet : OtherSizeHeld, 0};
+            case Watch::Minimised:
+                return {std::nullopt, ErrorMinimised};
+            case Watch::Gone:
+                return {std::nullopt, ErrorInvalidWindowHandle};
+            case Watch::Changed:
+                break;
+            }
         }
         if (GetTickCount64() >= deadline) {
-            // A window that closed while it was watched says so.
-            if (const std::uint32_t gone = ReadOuterSize(dialog.handle).error) {
-                WriteSizeSetLines(dialog, gone, size);
-            } else {
-                WriteFoundLine(dialog);
-                WriteConsoleLine("Size not set: the dialog keeps resizing itself.");
-            }
+            WriteFoundLine(dialog);
+            WriteConsoleLine("Size not set: the dialog keeps resizing itself.");
             return {OtherOutcome, 0};
         }
     }
@@ -126,21 +132,19 @@ Attempt SetUntilSizeHolds(const FoundDialog& dialog, const WantedSize& wanted, U
 
 } // namespace
 
-WaitOutcome WaitAndSetDialogSize(const std::string& dialogArgument, const WantedSize& wanted,
-                                 std::uint32_t seconds) {
-    const ULONGLONG deadline = GetTickCount64() + 1000ULL * seconds;
+WaitOutcome WaitAndSetDialogSize(const WaitRequest& request, const WantedSize& wanted) {
+    const ULONGLONG deadline = GetTickCount64() + 1000ULL * request.seconds;
+    const DialogQuery query = QueryOfRequest(request);
     for (;;) {
         const ULONGLONG searched = GetTickCount64();
-        const std::vector<std::string> shown = Candidates(dialogArgument);
+        const std::vector<FoundDialog> shown = DialogCandidates(request, query);
         if (shown.size() == 1) {
-            // Not ready (busy or minimised) is waited for within the limit,
-            // before the first setting as after any other.
-            const FoundDialog dialog = DialogOfResultLine(shown.front());
-            const ULONGLONG left = deadline > searched ? deadline - searched : 0;
-            const auto answerWaitMs =
-                static_cast<unsigned>(std::clamp(left, SearchIntervalMs, LongestAnswerWaitMs));
+            // Not ready (busy, minimised, gone) is waited for within the
+            // limit, before the first setting as after any other; a window
+            // that has gone sends the wait back to searching.
+            const FoundDialog& dialog = shown.front();
             std::uint32_t notReady = ErrorTimeout;
-            if (WindowAnswers(dialog.handle, answerWaitMs)) {
+            if (WindowAnswers(dialog.handle, AnswerWaitMs(deadline, searched))) {
                 const Attempt attempt = SetUntilSizeHolds(dialog, wanted, deadline);
                 if (attempt.outcome)
                     return *attempt.outcome;
@@ -151,8 +155,7 @@ WaitOutcome WaitAndSetDialogSize(const std::string& dialogArgument, const Wanted
                 return OtherOutcome;
             }
         } else if (shown.size() > 1 || searched >= deadline) {
-            FoundDialog none;
-            ReportSearch(shown, none);
+            ReportFoundDialogs(shown);
             return shown.empty() ? NoDialogInTime : SeveralDialogs;
         }
         // The last search is made at the limit itself.
