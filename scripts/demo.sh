@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Shows the programs at work on a sample "Page Setup" dialog, and
-# panefit-wait on a "Print Setup" dialog that opens a moment after it starts,
+# Shows the programs at work on a sample "Page Setup" dialog, panelist's
+# list, and panefit-wait on a "Print Setup" dialog that opens a moment after
+# it starts,
 # on a private virtual display under Wine; saves screenshots from before and
 # after.
 # It runs the shipped 32-bit programs wherever 32-bit Wine starts them.
@@ -10,9 +11,9 @@ started=$(date +%s)
 
 bash scripts/setup.sh
 cmake --preset release >/dev/null
-cmake --build --preset release -j "$(nproc)" --target panefit paneprobe panefit-wait >/dev/null
+cmake --build --preset release -j "$(nproc)" --target panefit paneprobe panefit-wait panelist >/dev/null
 cmake --preset test >/dev/null
-cmake --build --preset test -j "$(nproc)" --target panefit paneprobe panefit-wait sample_dialog >/dev/null
+cmake --build --preset test -j "$(nproc)" --target panefit paneprobe panefit-wait panelist sample_dialog >/dev/null
 
 source scripts/wine-session.sh
 wine_session_start demo
@@ -62,6 +63,7 @@ for _ in $(seq 50); do
     sleep 0.2
 done
 
+show panelist
 show paneprobe Page Setup
 screenshot before
 show panefit 640x480 "page setup"
@@ -72,7 +74,7 @@ show paneprobe Print Setup
 echo "A \"Print Setup\" dialog opens two seconds from now; panefit-wait waits for it:"
 timeout 60 "$WINE64" "$bin/sample_dialog.exe" 30 2 &
 late=$!
-show panefit-wait 480x300 "Print Setup" 20
+show panefit-wait 480x300 "Print Setup" 20 /exact /program:sample_dialog
 show paneprobe Print Setup
 screenshot after
 

@@ -1,5 +1,5 @@
 cmake_minimum_required(VERSION 3.20)
-# Fails unless the release zip holds exactly the three shipped programs (the
+# Fails unless the release zip holds exactly the four shipped programs (the
 # very files that were built), README.md and LICENSE, and unless SHA256SUMS
 # beside it has one line per file of the zip, in the format that sha256sum -c
 # reads, with the sums of those files.
@@ -17,11 +17,11 @@ if(failed)
 endif()
 file(GLOB_RECURSE entries RELATIVE "${unpacked}" "${unpacked}/*")
 list(SORT entries)
-set(expected LICENSE README.md panefit-wait.exe panefit.exe paneprobe.exe)
+set(expected LICENSE README.md panefit-wait.exe panefit.exe panelist.exe paneprobe.exe)
 if(NOT entries STREQUAL expected)
     message(FATAL_ERROR "${ZIP} holds '${entries}' instead of '${expected}'")
 endif()
-foreach(program panefit.exe paneprobe.exe panefit-wait.exe)
+foreach(program panefit.exe paneprobe.exe panefit-wait.exe panelist.exe)
     file(SHA256 "${unpacked}/${program}" packed)
     file(SHA256 "${PROGRAMS}/${program}" built)
     if(NOT packed STREQUAL built)

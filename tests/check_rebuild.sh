@@ -39,7 +39,7 @@ fi
 
 rebuilt=$copy/build/release
 status=0
-for file in bin/panefit.exe bin/paneprobe.exe bin/panefit-wait.exe SHA256SUMS panefit-*-win32.zip; do
+for file in bin/panefit.exe bin/paneprobe.exe bin/panefit-wait.exe bin/panelist.exe SHA256SUMS panefit-*-win32.zip; do
     first=$(cd "$release" && compgen -G "$file" | head -n 1)
     if [ -z "$first" ] || ! cmp "$release/$first" "$rebuilt/$first"; then
         echo "rebuild: ${first:-$file} differs" >&2
