@@ -9,7 +9,7 @@ namespace {
 std::vector<std::string> BuiltPrograms() {
     std::vector<std::string> paths;
     const std::string release = WindowsPath(PANEFIT_RELEASE_DIR);
-    for (const char* program : {"panefit", "paneprobe", "panefit-wait"}) {
+    for (const char* program : {"panefit", "paneprobe", "panefit-wait", "panelist"}) {
         paths.push_back(ProgramPath(program));
         if (!release.empty())
             paths.push_back(release + "\\" + program + ".exe");
@@ -55,7 +55,7 @@ TEST(Executables, CarryTheirManifest) {
         "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}", // 10 and 11
     };
     const std::vector<std::string> programs = BuiltPrograms();
-    EXPECT_EQ(programs.size(), 6u) << "the shipped build's folder is not known";
+    EXPECT_EQ(programs.size(), 8u) << "the shipped build's folder is not known";
     for (const std::string& path : programs) {
         const std::string manifest = ManifestOf(path);
         EXPECT_FALSE(manifest.empty()) << path;

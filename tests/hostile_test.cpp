@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 
@@ -91,10 +92,11 @@ TEST(Hostile, EveryByteInCaptionsAndArguments) {
     ASSERT_EQ(CaptionOf(lowWindow), low);
     ASSERT_EQ(CaptionOf(highWindow), high);
 
-    // paneprobe takes its whole tail, so every byte can be typed; CR and LF
-    // come out as "?", so that the output keeps its two lines.
-    std::string lowLine = low; // byte b stands right after the word, at b - 1
-    lowLine[word.size() + '\n' - 1] = lowLine[word.size() + '\r' - 1] = '?';
+    // paneprobe takes its whole tail, so every byte can be typed; controls
+    // but TAB come out as "?", so that the output keeps its two lines.
+    std::string lowLine = word;
+    for (int byte = 1; byte < 128; ++byte)
+        lowLine += (byte < 32 && byte != '\t') || byte == 127 ? '?' : static_cast<char>(byte);
     const ProgramRun lowRun = RunWithPipe("paneprobe", "paneprobe " + low);
     EXPECT_EQ(lowRun.output, Lines({Found(lowWindow, lowLine), "Size: 320x240"}));
     const ProgramRun highRun = RunWithPipe("paneprobe", "paneprobe " + high);
@@ -144,14 +146,15 @@ TEST(Hostile, ADesktopOf20000WindowsAndAWindowThatVanishes) {
     EXPECT_FALSE(IsWindow(target));
 
     // Closed between paneprobe's search and its size query: with the crowd
-    // the search takes seconds, and the window, on top, is read early in it.
-    // The moment to close it is sought by bisection between the latest delay
-    // that closed it too early and the earliest that closed it too late: the
-    // span between is under half a second where each start takes a second
-    // more or less (32-bit Wine through qemu-i386).
-    DWORD delayMs = 1200, tooEarlyMs = 0, tooLateMs = 0;
-    bool caughtInBetween = false;
-    for (int attempt = 0; attempt < 12 && !caughtInBetween; ++attempt) {
+    // the search takes a while, and the window, on top, is read early in it.
+    // The moment to close it is sought by a walk: later after a run that
+    // closed it too early, earlier after one that closed it too late, in
+    // steps that halve down to a floor once it has been too late. Starts
+    // vary by more than the span on a fast machine under load, so no single
+    // run fixes a bound: the walk keeps circling the middle of the span.
+    DWORD delayMs = 1200, stepMs = 600;
+    bool tooLateOnce = false, caughtInBetween = false;
+    for (int attempt = 0; attempt < 30 && !caughtInBetween; ++attempt) {
         const std::string name = "Fleeting " + UniqueWord();
         HWND fleeting = CreateFixtureWindow({name});
         const ProgramRun run = RunWithPipe("paneprobe", "paneprobe " + name, 120000, [&] {
@@ -159,15 +162,17 @@ TEST(Hostile, ADesktopOf20000WindowsAndAWindowThatVanishes) {
             DestroyFixtureWindow(fleeting);
         });
         EXPECT_EQ(run.exitCode, 0u);
-        if (run.output == "No dialog found.\r\n")
-            tooEarlyMs = delayMs; // gone before the search read it
-        else if (run.output == Lines({Found(fleeting, name), "Size: 320x240"}))
-            tooLateMs = delayMs; // gone only after the size was read
-        else {
+        if (run.output == "No dialog found.\r\n") {
+            delayMs += stepMs; // gone before the search read it
+        } else if (run.output == Lines({Found(fleeting, name), "Size: 320x240"})) {
+            delayMs = delayMs > stepMs ? delayMs - stepMs : 0; // gone only after the size was read
+            tooLateOnce = true;
+        } else {
             EXPECT_EQ(run.output, Lines({Found(fleeting, name), "Size not read: the dialog has closed."}));
             caughtInBetween = true;
         }
-        delayMs = tooLateMs ? (tooEarlyMs + tooLateMs) / 2 : delayMs * 3 / 2;
+        if (tooLateOnce)
+            stepMs = std::max<DWORD>(stepMs / 2, 20);
     }
     EXPECT_TRUE(caughtInBetween);
     DestroyFixtureWindow(crowd);

@@ -6,8 +6,15 @@
 
 #include <thread>
 
-PROCESS_INFORMATION StartProgram(const std::string& name, const std::string& commandLine, HANDLE output,
-                                 DWORD creationFlags) {
+std::wstring Widened(const std::string& text) {
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(
+        CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), static_cast<int>(wide.size()))));
+    return wide;
+}
+
+PROCESS_INFORMATION StartProgramFile(const std::wstring& path, const std::wstring& commandLine, HANDLE output,
+                                     DWORD creationFlags) {
     SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
     HANDLE nul = CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                              &inheritable, OPEN_EXISTING, 0, nullptr);
@@ -28,17 +35,16 @@ PROCESS_INFORMATION StartProgram(const std::string& name, const std::string& com
     UpdateProcThreadAttribute(list, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, inherited.data(),
                               inherited.size() * sizeof(HANDLE), nullptr, nullptr);
 
-    STARTUPINFOEXA startup = {};
+    STARTUPINFOEXW startup = {};
     startup.StartupInfo.cb = sizeof startup;
     startup.StartupInfo.dwFlags = STARTF_USESTDHANDLES;
     startup.StartupInfo.hStdInput = nul;
     startup.StartupInfo.hStdOutput = output;
     startup.StartupInfo.hStdError = nul;
     startup.lpAttributeList = list;
-    std::string line = commandLine; // CreateProcessA may write into it
+    std::wstring line = commandLine; // CreateProcessW may write into it
     PROCESS_INFORMATION process = {};
-    const std::string path = ProgramPath(name);
-    if (!CreateProcessA(path.c_str(), line.data(), nullptr, nullptr, TRUE,
+    if (!CreateProcessW(path.c_str(), line.data(), nullptr, nullptr, TRUE,
                         creationFlags | EXTENDED_STARTUPINFO_PRESENT, nullptr, nullptr, &startup.StartupInfo,
                         &process))
         process = {};
@@ -47,6 +53,16 @@ PROCESS_INFORMATION StartProgram(const std::string& name, const std::string& com
         SetHandleInformation(output, HANDLE_FLAG_INHERIT, 0);
     CloseHandle(nul);
     return process;
+}
+
+PROCESS_INFORMATION StartProgram(const std::string& name, const std::wstring& commandLine, HANDLE output,
+                                 DWORD creationFlags) {
+    return StartProgramFile(Widened(ProgramPath(name)), commandLine, output, creationFlags);
+}
+
+PROCESS_INFORMATION StartProgram(const std::string& name, const std::string& commandLine, HANDLE output,
+                                 DWORD creationFlags) {
+    return StartProgram(name, Widened(commandLine), output, creationFlags);
 }
 
 namespace {
@@ -60,20 +76,19 @@ void ClearConsole(HANDLE console) {
     SetConsoleCursorPosition(console, {0, 0});
 }
 
-std::string ReadConsoleLines(HANDLE console) {
+std::wstring ReadConsoleLines(HANDLE console) {
     CONSOLE_SCREEN_BUFFER_INFO info = {};
     GetConsoleScreenBufferInfo(console, &info);
     // Rows above the cursor hold whole lines; the cursor's row only a partial one.
     const SHORT rows = static_cast<SHORT>(info.dwCursorPosition.Y + (info.dwCursorPosition.X > 0 ? 1 : 0));
-    std::string text;
+    std::wstring text;
     for (SHORT row = 0; row < rows; ++row) {
         std::wstring shown(static_cast<std::size_t>(info.dwSize.X), L' ');
         DWORD read = 0;
         ReadConsoleOutputCharacterW(console, shown.data(), static_cast<DWORD>(shown.size()), {0, row}, &read);
         shown.resize(read);
         shown.erase(shown.find_last_not_of(L' ') + 1);
-        const std::string line = AnsiText(shown);
-        text += row < info.dwCursorPosition.Y ? line + "\r\n" : line;
+        text += row < info.dwCursorPosition.Y ? shown + L"\r\n" : shown;
     }
     return text;
 }
@@ -155,6 +170,11 @@ ProgramRun FinishProgram(const PROCESS_INFORMATION& process, DWORD timeoutMs) {
 
 ProgramRun RunWithPipe(const std::string& name, const std::string& commandLine, DWORD timeoutMs,
                        const std::function<void()>& duringRun) {
+    return RunWithPipe(name, Widened(commandLine), timeoutMs, duringRun);
+}
+
+ProgramRun RunWithPipe(const std::string& name, const std::wstring& commandLine, DWORD timeoutMs,
+                       const std::function<void()>& duringRun) {
     HANDLE readEnd = nullptr;
     HANDLE writeEnd = nullptr;
     CreatePipe(&readEnd, &writeEnd, nullptr, 0);
@@ -184,13 +204,18 @@ ProgramRun RunThroughPipe(const std::string& name, const std::string& commandLin
 }
 
 ProgramRun RunInConsole(const std::string& name, const std::string& commandLine, DWORD timeoutMs) {
+    return RunInConsole(name, Widened(commandLine), timeoutMs);
+}
+
+ProgramRun RunInConsole(const std::string& name, const std::wstring& commandLine, DWORD timeoutMs) {
     HANDLE console = OwnConsoleOutput();
     ClearConsole(console);
     const PROCESS_INFORMATION process = StartProgram(name, commandLine, console);
     ProgramRun run = FinishProgram(process, timeoutMs);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    run.output = ReadConsoleLines(console);
+    run.shown = ReadConsoleLines(console);
+    run.output = AnsiText(run.shown);
     return run;
 }
 
@@ -227,8 +252,8 @@ std::string Found(HWND window, const std::string& caption) {
 std::string AnsiText(const std::wstring& text) {
     std::string ansi(text.size() * 2, '\0');
     ansi.resize(static_cast<std::size_t>(
-        WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), ansi.data(),
-                            static_cast<int>(ansi.size()), nullptr, nullptr)));
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()),
+                            ansi.data(), static_cast<int>(ansi.size()), nullptr, nullptr)));
     return ansi;
 }
 

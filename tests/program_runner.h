@@ -9,7 +9,8 @@
 #include <vector>
 
 struct ProgramRun {
-    std::string output; // every byte the program wrote
+    std::string output; // every byte the program wrote; from a console, what it shows in the ANSI code page
+    std::wstring shown; // from a console, every character it shows
     DWORD exitCode = 0;
     bool timedOut = false; // the process was killed at the time limit
 };
@@ -29,9 +30,12 @@ std::string ProgramPath(const std::string& name);
 std::string BesideThisTest(const std::string& name);
 
 // Starts the program with exactly commandLine (the program-name part
-// included), standard output to a pipe, and collects what it writes.
+// included; a narrow one is read in the ANSI code page, as CreateProcessA
+// reads it), standard output to a pipe, and collects what it writes.
 // duringRun, if given, runs on this thread while the program runs.
 ProgramRun RunWithPipe(const std::string& name, const std::string& commandLine, DWORD timeoutMs = 20000,
+                       const std::function<void()>& duringRun = {});
+ProgramRun RunWithPipe(const std::string& name, const std::wstring& commandLine, DWORD timeoutMs = 20000,
                        const std::function<void()>& duringRun = {});
 
 // RunWithPipe with nothing to do while the program runs.
@@ -50,12 +54,22 @@ HWND TitleOwnConsole(const std::wstring& title);
 // row with the blanks that fill the row removed, each line ending in CR LF,
 // and the characters shown written in the ANSI code page.
 ProgramRun RunInConsole(const std::string& name, const std::string& commandLine, DWORD timeoutMs = 20000);
+ProgramRun RunInConsole(const std::string& name, const std::wstring& commandLine, DWORD timeoutMs = 20000);
 
 // Starts the program with this standard output (any value: a file, NUL, a
 // pipe, NULL, INVALID_HANDLE_VALUE, a stale handle) and creation flags, NUL
 // for stdin and stderr, and returns its process (the caller closes it).
 PROCESS_INFORMATION StartProgram(const std::string& name, const std::string& commandLine,
                                  HANDLE output = nullptr, DWORD creationFlags = 0);
+PROCESS_INFORMATION StartProgram(const std::string& name, const std::wstring& commandLine,
+                                 HANDLE output = nullptr, DWORD creationFlags = 0);
+
+// StartProgram of the program file at this path, in any script.
+PROCESS_INFORMATION StartProgramFile(const std::wstring& path, const std::wstring& commandLine,
+                                     HANDLE output = nullptr, DWORD creationFlags = 0);
+
+// Text in the ANSI code page as UTF-16, as CreateProcessA reads a command line.
+std::wstring Widened(const std::string& text);
 
 // Waits for the process to end; kills it at the time limit.
 ProgramRun FinishProgram(const PROCESS_INFORMATION& process, DWORD timeoutMs = 20000);
@@ -68,7 +82,7 @@ std::vector<HWND> WaitForWindows(DWORD processId, const std::string& className, 
 // "Dialog found: #<handle> "<caption>"".
 std::string Found(HWND window, const std::string& caption);
 
-// Wide text in the ANSI code page, as GetWindowTextA gives a caption.
+// Wide text in the ANSI code page, "?" for what it lacks.
 std::string AnsiText(const std::wstring& text);
 
 // The lines joined, each followed by CR LF: what the programs write.

@@ -63,6 +63,22 @@ HWND CreateFixtureWindow(const WindowPlan& plan) {
     return window;
 }
 
+HWND CreateUnicodeWindow(const std::wstring& caption, const std::wstring& className) {
+    HWND window = nullptr;
+    OnFixtureThread([&] {
+        WNDCLASSW windowClass = {};
+        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = className.c_str();
+        RegisterClassW(&windowClass); // fails, harmlessly, after the first time
+        window = CreateWindowExW(0, className.c_str(), caption.c_str(), WS_OVERLAPPED | WS_CAPTION, 50, 60,
+                                 320, 240, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        if (window)
+            ShowWindow(window, SW_SHOWNA);
+    });
+    return window;
+}
+
 HWND AddCrowd(HWND parent, int count, const std::string& lastCaption) {
     HWND last = nullptr;
     OnFixtureThread([&] {

@@ -26,6 +26,11 @@ void OnFixtureThread(const std::function<void()>& work);
 // Creates a window on the fixture thread; nullptr on failure.
 HWND CreateFixtureWindow(const WindowPlan& plan);
 
+// A shown 320x240 top-level window with a caption in any script, of a
+// class registered for UTF-16 (its name in any script too); nullptr on
+// failure.
+HWND CreateUnicodeWindow(const std::wstring& caption, const std::wstring& className = L"PaneUnicode");
+
 // Adds count hidden 1-pixel child windows to parent, the last captioned
 // lastCaption, the others without text; returns the last. Cheap on handles,
 // for desktops with many thousand windows.
