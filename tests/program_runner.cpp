@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <thread>
 
 std::wstring Widened(const std::string& text) {
@@ -42,16 +43,28 @@ PROCESS_INFORMATION StartProgramFile(const std::wstring& path, const std::wstrin
     startup.StartupInfo.hStdOutput = output;
     startup.StartupInfo.hStdError = nul;
     startup.lpAttributeList = list;
-    std::wstring line = commandLine; // CreateProcessW may write into it
+    // Under Wine a start now and then fails for the host's sake (the new
+    // process dies before any of its own code runs); such a start is tried
+    // again, at most twice, and said so on the test's standard error.
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(path.c_str(), line.data(), nullptr, nullptr, TRUE,
-                        creationFlags | EXTENDED_STARTUPINFO_PRESENT, nullptr, nullptr, &startup.StartupInfo,
-                        &process))
+    DWORD error = 0;
+    for (int attempt = 1; attempt <= 3 && !process.hProcess; ++attempt) {
+        std::wstring line = commandLine; // CreateProcessW may write into it
+        if (CreateProcessW(path.c_str(), line.data(), nullptr, nullptr, TRUE,
+                           creationFlags | EXTENDED_STARTUPINFO_PRESENT, nullptr, nullptr,
+                           &startup.StartupInfo, &process))
+            break;
         process = {};
+        error = GetLastError();
+        std::fprintf(stderr, "CreateProcessW(%ls) failed, error %lu, attempt %d of 3\n", path.c_str(),
+                     static_cast<unsigned long>(error), attempt);
+        Sleep(attempt < 3 ? 200 : 0);
+    }
     DeleteProcThreadAttributeList(list);
     if (outputInherited)
         SetHandleInformation(output, HANDLE_FLAG_INHERIT, 0);
     CloseHandle(nul);
+    SetLastError(process.hProcess ? 0 : error);
     return process;
 }
 
