@@ -12,11 +12,6 @@ namespace {
 const std::string NoDialogLine = "No dialog found.";
 const std::string SeveralDialogsLine = "Several dialogs found, please specify which one to take:";
 
-// True when the dialog argument starts with "#": it names a handle.
-bool NamesHandle(const std::string& dialogArgument) {
-    return MidText(dialogArgument, 1, 1) == "#";
-}
-
 } // namespace
 
 void ShowUsageBox(const ProgramTexts& program) {

@@ -17,6 +17,10 @@ std::string OwnConsoleMarker(const std::string& programName) {
     return LowerText("cmd.exe - " + programName);
 }
 
+bool NamesHandle(const std::string& dialogArgument) {
+    return MidText(dialogArgument, 1, 1) == "#";
+}
+
 std::string TitleShowingCommand(const std::string& title, const std::string& programName) {
     if (!HoldsText(title, programName))
         return "";

@@ -10,6 +10,9 @@
 
 enum class QueryKind { None, Caption, Handle };
 
+// True when a dialog argument starts with "#": it names a handle.
+bool NamesHandle(const std::string& dialogArgument);
+
 // How a caption query tests a caption against its argument: it holds it in
 // any letter case (the queries of panefit and paneprobe), it is it in any
 // letter case once blanks at its ends are dropped (panefit-wait's /exact),

@@ -74,12 +74,8 @@ SharedCaption ShowSharedCaption() {
 }
 
 void CloseSharedCaption(SharedCaption& shared) {
-    for (const PROCESS_INFORMATION& process : {shared.first, shared.second}) {
-        TerminateProcess(process.hProcess, 0);
-        WaitForSingleObject(process.hProcess, 5000);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
+    EndProgram(shared.first);
+    EndProgram(shared.second);
     DestroyFixtureWindow(shared.fixture);
     DeleteFileA(ProgramPath(shared.secondProgram).c_str());
 }

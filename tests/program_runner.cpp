@@ -181,6 +181,13 @@ ProgramRun FinishProgram(const PROCESS_INFORMATION& process, DWORD timeoutMs) {
     return run;
 }
 
+void EndProgram(const PROCESS_INFORMATION& process) {
+    TerminateProcess(process.hProcess, 0);
+    WaitForSingleObject(process.hProcess, 5000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
 ProgramRun RunWithPipe(const std::string& name, const std::string& commandLine, DWORD timeoutMs,
                        const std::function<void()>& duringRun) {
     return RunWithPipe(name, Widened(commandLine), timeoutMs, duringRun);

@@ -74,6 +74,10 @@ std::wstring Widened(const std::string& text);
 // Waits for the process to end; kills it at the time limit.
 ProgramRun FinishProgram(const PROCESS_INFORMATION& process, DWORD timeoutMs = 20000);
 
+// Ends a program a test started and left running (a window's program), and
+// closes its handles.
+void EndProgram(const PROCESS_INFORMATION& process);
+
 // Visible top-level windows of the given process and class, waiting up to
 // timeoutMs for the first one to be shown (a dialog is shown once it is set up).
 std::vector<HWND> WaitForWindows(DWORD processId, const std::string& className, DWORD timeoutMs = 20000);

@@ -10,15 +10,11 @@
 
 namespace {
 
-std::wstring Wide(const std::string& ascii) {
-    return std::wstring(ascii.begin(), ascii.end());
-}
-
 // On code page 1252, with windows whose captions share what the code page
 // would keep of them: the query finds the one it names.
 TEST(Unicode, QueriesMatchTheCharactersTheyHold) {
     const std::string word = UniqueWord();
-    const std::wstring w = Wide(word) + L" ";
+    const std::wstring w = Widened(word) + L" ";
     const std::wstring save = L"\u0421\u043e\u0445\u0440\u0430\u043d\u0438\u0442\u044c "
                               L"\u0434\u043e\u043a\u0443\u043c\u0435\u043d\u0442"; // Сохранить документ
     const std::wstring run = L"\u0412\u044b\u043f\u043e\u043b\u043d\u0438\u0442\u044c "
@@ -57,7 +53,7 @@ TEST(Unicode, QueriesMatchTheCharactersTheyHold) {
          Lines({Found(runWindow, runBytes), "Size set to 500x400"})},
     };
     for (const auto& row : rows) {
-        const std::wstring commandLine = Wide(row.program) + L" " + row.tail;
+        const std::wstring commandLine = Widened(row.program) + L" " + row.tail;
         const ProgramRun result = RunWithPipe(row.program, commandLine);
         ExpectRun(result, row.output, row.program + " " + row.output);
     }
@@ -78,20 +74,20 @@ TEST(Unicode, QueriesMatchTheCharactersTheyHold) {
 // names in any script, and compare them in any letter case.
 TEST(Unicode, ClassAndProgramNamesInAnyScript) {
     const std::string word = UniqueWord();
-    const std::wstring windowClass = L"\u041e\u043a\u043d\u043e" + Wide(word); // Окно...
-    HWND window = CreateUnicodeWindow(Wide(word) + L" classed", windowClass);
+    const std::wstring windowClass = L"\u041e\u043a\u043d\u043e" + Widened(word); // Окно...
+    HWND window = CreateUnicodeWindow(Widened(word) + L" classed", windowClass);
     wchar_t folder[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, folder);
     const std::wstring program = std::wstring(folder) + L"\u043e\u0442\u0447\u0451\u0442.exe"; // отчёт.exe
     ASSERT_TRUE(
         CopyFileW(Widened(ProgramPath(BesideThisTest("window_patterns"))).c_str(), program.c_str(), FALSE));
     const PROCESS_INFORMATION process =
-        StartProgramFile(program, L"report plain 0 \"" + Wide(word) + L" report\"");
+        StartProgramFile(program, L"report plain 0 \"" + Widened(word) + L" report\"");
     const std::vector<HWND> shown = WaitForWindows(process.dwProcessId, "PanePattern");
     ASSERT_EQ(shown.size(), 1u);
 
-    ExpectRun(RunWithPipe("panefit-wait",
-                          L"panefit-wait 500x400 \"\" /class:\u041e\u041a\u041d\u041e" + Wide(word) + L" 5"),
+    ExpectRun(RunWithPipe("panefit-wait", L"panefit-wait 500x400 \"\" /class:\u041e\u041a\u041d\u041e" +
+                                              Widened(word) + L" 5"),
               Lines({Found(window, word + " classed"), "Size set to 500x400"}), "class");
     ExpectRun(
         RunWithPipe("panefit-wait", L"panefit-wait 400x300 \"\" /program:\u041e\u0422\u0427\u0401\u0422 5"),
@@ -101,10 +97,7 @@ TEST(Unicode, ClassAndProgramNamesInAnyScript) {
                      "#" + std::to_string(HandleNumber(shown.front())) +
                          ",400,300,shown,?????.exe,PanePattern," + word + " report"}),
               "panelist");
-    TerminateProcess(process.hProcess, 0);
-    WaitForSingleObject(process.hProcess, 5000);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    EndProgram(process);
     DeleteFileW(program.c_str());
     DestroyFixtureWindow(window);
 }
@@ -117,7 +110,7 @@ TEST(CodePage932, APartOfACharacterIsNoCharacter) {
     const std::string word = UniqueWord();
     // ソ<word> ソフトウェア更新
     HWND window =
-        CreateUnicodeWindow(L"\u30bd" + Wide(word) + L" \u30bd\u30d5\u30c8\u30a6\u30a7\u30a2\u66f4\u65b0");
+        CreateUnicodeWindow(L"\u30bd" + Widened(word) + L" \u30bd\u30d5\u30c8\u30a6\u30a7\u30a2\u66f4\u65b0");
     const std::string number = std::to_string(HandleNumber(window));
     ExpectRuns({
         {"paneprobe", "paneprobe \\" + word, "No dialog found.\r\n"},

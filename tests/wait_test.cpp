@@ -204,10 +204,7 @@ TEST(PanefitWait, SizesAWindowOnlyOnceItIsReady) {
         if (row.lastLine.rfind("Size set to", 0) == 0) {
             EXPECT_FALSE(IsZoomed(shown) || IsIconic(shown)) << what; // restored, as a user would size it
         }
-        TerminateProcess(program.hProcess, 0);
-        WaitForSingleObject(program.hProcess, 5000);
-        CloseHandle(program.hThread);
-        CloseHandle(program.hProcess);
+        EndProgram(program);
     }
     DestroyFixtureWindow(work);
 }

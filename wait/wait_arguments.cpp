@@ -1,5 +1,6 @@
 #include "wait/wait_arguments.h"
 
+#include "search/dialog_query.h"
 #include "text/number.h"
 #include "text/text.h"
 
@@ -54,7 +55,7 @@ WaitLimit ReadWaitLimit(const std::string& argument) {
 bool CanNameDialog(const std::string& dialogArgument) {
     if (dialogArgument.empty())
         return false;
-    if (MidText(dialogArgument, 1, 1) != "#")
+    if (!NamesHandle(dialogArgument))
         return true;
     const Number handle = ParseNumber(MidText(dialogArgument, 2, 2147483647));
     return handle >= 1 && handle <= 4294967295.0L && handle == static_cast<Number>(ToHandle(handle));
@@ -78,8 +79,7 @@ WaitRequest ReadWaitRequest(const std::vector<std::string>& arguments) {
     }
     const bool namesWindowAlone = !request.className.empty() || !request.program.empty();
     const bool canMatch = request.dialog.empty() ? namesWindowAlone : CanNameDialog(request.dialog);
-    const bool exactCaption =
-        !request.exact || (!request.dialog.empty() && MidText(request.dialog, 1, 1) != "#");
+    const bool exactCaption = !request.exact || (!request.dialog.empty() && !NamesHandle(request.dialog));
     request.valid = request.valid && canMatch && exactCaption;
     return request;
 }
